@@ -1,0 +1,22 @@
+#pragma once
+// What CAdapter needs of the user interface while it sets up the card:
+// message boxes and the process exit. Windows show real boxes, the terminal
+// prints to standard error, tests record.
+
+#include <string_view>
+
+namespace quoril {
+
+class AdapterUi {
+ public:
+  virtual ~AdapterUi() = default;
+  // An OK box without caption ("Can not find the PC card WLAN").
+  virtual void ShowMessage(std::string_view text) = 0;
+  // An OK box with a caption and the exclamation icon ("Error!").
+  virtual void ShowError(std::string_view caption, std::string_view text) = 0;
+  // Ends the process with `code`. Only a test implementation returns; the
+  // caller then returns too.
+  virtual void ExitProcess(int code) = 0;
+};
+
+}  // namespace quoril

@@ -1,0 +1,94 @@
+#include "adapter/TracingNdisLibrary.h"
+
+#include <algorithm>
+#include <array>
+
+#include "adapter/RequestCatalogue.h"
+
+namespace quoril {
+namespace {
+
+constexpr std::size_t kAnswerBytes = 8;
+
+void PrintHex(std::FILE* out, const std::uint8_t* bytes, std::size_t n) {
+  if (n == 0) std::fputs("-", out);
+  for (std::size_t i = 0; i < n; ++i) std::fprintf(out, i ? " %02x" : "%02x", bytes[i]);
+}
+
+}  // namespace
+
+TracingNdisLibrary::TracingNdisLibrary(std::unique_ptr<NdisLibrary> inner, std::FILE* out,
+                                       const Clock& clock)
+    : inner_(std::move(inner)), out_(out), clock_(clock) {}
+
+void TracingNdisLibrary::Stamp() {
+  const long long ms = clock_.Now().count();
+  std::fprintf(out_, "%lld.%03lld ", ms / 1000, ms % 1000);
+}
+
+int TracingNdisLibrary::GetFirstAdapterRegistryInfo(AdapterRegistryRecord& record) {
+  const int rc = inner_->GetFirstAdapterRegistryInfo(record);
+  Stamp();
+  std::fprintf(out_, "first-adapter rc=%d name=\"%.*s\"\n", rc,
+               rc == 0 ? static_cast<int>(record.Name().size()) : 0, record.Name().data());
+  return rc;
+}
+
+int TracingNdisLibrary::GetNextAdapterRegistryInfo(AdapterRegistryRecord& record) {
+  const int rc = inner_->GetNextAdapterRegistryInfo(record);
+  Stamp();
+  std::fprintf(out_, "next-adapter rc=%d name=\"%.*s\"\n", rc,
+               rc == 0 ? static_cast<int>(record.Name().size()) : 0, record.Name().data());
+  return rc;
+}
+
+AdapterHandle TracingNdisLibrary::OpenAdapter(const char* name) {
+  const AdapterHandle handle = inner_->OpenAdapter(name);
+  Stamp();
+  std::fprintf(out_, "open \"%s\" handle=%lld\n", name, static_cast<long long>(handle));
+  return handle;
+}
+
+std::uint32_t TracingNdisLibrary::GetLastError() {
+  const std::uint32_t error = inner_->GetLastError();
+  Stamp();
+  std::fprintf(out_, "last-error %08x\n", error);
+  return error;
+}
+
+std::uint32_t TracingNdisLibrary::MakeNdisRequest(AdapterHandle adapter,
+                                                  const NdisRequest& request,
+                                                  CompletionRecord& completion, int wait) {
+  std::array<std::uint8_t, 8> sent{};
+  const std::size_t sentLength = catalogue::RequestHeaderLength(
+      request.oid, {request.buffer, request.buffer ? request.length : 0u});
+  std::copy_n(request.buffer, sentLength, sent.begin());
+
+  const std::uint32_t status = inner_->MakeNdisRequest(adapter, request, completion, wait);
+
+  Stamp();
+  std::fprintf(out_, "%s %08x len=%u sent=", request.type == NdisRequestType::kSet ? "set" : "query",
+               request.oid, request.length);
+  PrintHex(out_, sent.data(), sentLength);
+  std::fprintf(out_, " status=%08x answer=", status);
+  PrintHex(out_, request.buffer, std::min<std::size_t>(kAnswerBytes, request.length));
+  std::fputc('\n', out_);
+  return status;
+}
+
+int TracingNdisLibrary::CloseAdapter(AdapterHandle adapter) {
+  const int rc = inner_->CloseAdapter(adapter);
+  Stamp();
+  std::fprintf(out_, "close handle=%lld\n", static_cast<long long>(adapter));
+  return rc;
+}
+
+EventHandle TracingNdisLibrary::CreateCompletionEvent() { return inner_->CreateCompletionEvent(); }
+void TracingNdisLibrary::ResetCompletionEvent(EventHandle event) {
+  inner_->ResetCompletionEvent(event);
+}
+void TracingNdisLibrary::CloseCompletionEvent(EventHandle event) {
+  inner_->CloseCompletionEvent(event);
+}
+
+}  // namespace quoril

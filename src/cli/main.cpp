@@ -1,0 +1,6 @@
+#include <cstdio>
+
+int main() {
+  std::puts("quoril-cli");
+  return 0;
+}

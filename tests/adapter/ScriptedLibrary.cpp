@@ -1,0 +1,108 @@
+#include "adapter/ScriptedLibrary.h"
+
+#include <cstdio>
+
+#include "adapter/RequestCatalogue.h"
+
+namespace quoril::testing {
+
+int ScriptedLibrary::GetFirstAdapterRegistryInfo(AdapterRegistryRecord& record) {
+  Note("first");
+  next_ = 0;
+  if (adapters.empty()) return 1;
+  record.SetName(adapters[next_++].name);
+  return 0;
+}
+
+int ScriptedLibrary::GetNextAdapterRegistryInfo(AdapterRegistryRecord& record) {
+  Note("next");
+  if (next_ >= adapters.size()) return 1;
+  record.SetName(adapters[next_++].name);
+  return 0;
+}
+
+AdapterHandle ScriptedLibrary::OpenAdapter(const char* name) {
+  Note("open " + std::string(name));
+  for (std::size_t i = 0; i < adapters.size(); ++i) {
+    if (adapters[i].name == name && adapters[i].opens) {
+      log.back().handle = static_cast<AdapterHandle>(100 + i);
+      return log.back().handle;
+    }
+  }
+  return kInvalidAdapter;
+}
+
+std::uint32_t ScriptedLibrary::GetLastError() {
+  Note("last-error");
+  return 2;
+}
+
+std::uint32_t ScriptedLibrary::MakeNdisRequest(AdapterHandle adapter, const NdisRequest& request,
+                                               CompletionRecord& completion, int wait) {
+  LoggedCall call;
+  call.what = "request";
+  call.handle = adapter;
+  call.type = request.type;
+  call.oid = request.oid;
+  call.length = request.length;
+  const std::size_t n = catalogue::RequestHeaderLength(request.oid, {request.buffer, request.length});
+  call.sent.assign(request.buffer, request.buffer + n);
+  if (completion.hEvent == nullptr || wait != 1) call.what = "request-without-event";
+  log.push_back(call);
+
+  std::uint32_t status = 0;
+  if (answer) status = answer(request);
+  const std::size_t index = requests_++;
+  if (auto it = statusAt.find(index); it != statusAt.end()) status = it->second;
+  if (request.oid == catalogue::kOidRecord && request.buffer[2] == 0x01 &&
+      request.buffer[3] == 0xFC) {
+    const std::size_t i = static_cast<std::size_t>(adapter - 100);
+    if (i < adapters.size() && !adapters[i].answersProbe) status = 0xC0000001;
+  }
+  return status;
+}
+
+int ScriptedLibrary::CloseAdapter(AdapterHandle adapter) {
+  Note("close", adapter);
+  ++closes;
+  return 0;
+}
+
+EventHandle ScriptedLibrary::CreateCompletionEvent() {
+  return eventFails ? nullptr : static_cast<EventHandle>(&event_);
+}
+void ScriptedLibrary::ResetCompletionEvent(EventHandle) { Note("reset-event"); }
+void ScriptedLibrary::CloseCompletionEvent(EventHandle) { ++eventCloses; }
+
+void ScriptedLibrary::Note(std::string what, AdapterHandle handle) {
+  LoggedCall call;
+  call.what = std::move(what);
+  call.handle = handle;
+  log.push_back(std::move(call));
+}
+
+std::vector<const LoggedCall*> ScriptedLibrary::Requests() const {
+  std::vector<const LoggedCall*> out;
+  for (const auto& c : log)
+    if (c.what == "request") out.push_back(&c);
+  return out;
+}
+
+std::vector<std::string> ScriptedLibrary::Kinds() const {
+  std::vector<std::string> out;
+  for (const auto& c : log) out.push_back(c.what);
+  return out;
+}
+
+std::string Hex(const std::vector<std::uint8_t>& bytes) {
+  std::string out;
+  char two[4];
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    std::snprintf(two, sizeof two, "%02x", bytes[i]);
+    if (i) out += ' ';
+    out += two;
+  }
+  return out;
+}
+
+}  // namespace quoril::testing
