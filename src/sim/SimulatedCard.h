@@ -11,6 +11,8 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <span>
 #include <vector>
 
 #include "adapter/Clock.h"
@@ -56,22 +58,32 @@ class SimulatedCard final : public NdisLibrary {
   struct Event {
     bool signalled = false;
   };
-  struct Answer;
+  struct OpenHandle {
+    std::size_t adapter = 0;
+    bool open = false;
+  };
 
-  std::uint32_t Serve(std::size_t adapter, const NdisRequest& request, Millis now);
-  std::uint32_t ServeRecord(const NdisRequest& request, Millis now);
-  std::uint32_t ServeCommand(const NdisRequest& request, Millis now);
-  std::uint32_t ServeRegisterRead(const NdisRequest& request, Millis now);
-  std::uint32_t ServeRegisterWrite(const NdisRequest& request, Millis now);
-  std::uint32_t ServeTest(const NdisRequest& request);
-  std::uint32_t ServeCounter(const NdisRequest& request, Millis now);
-  std::uint32_t ServeRescan(const NdisRequest& request, Millis now);
+  // The request's buffer, cut to its length.
+  using Bytes = std::span<std::uint8_t>;
+
+  const OpenHandle* FindOpen(AdapterHandle handle) const;
+  Event* FindEvent(EventHandle handle);
+  std::uint32_t Serve(const ScenarioAdapter& adapter, const NdisRequest& request, Millis now);
+  std::uint32_t ServeAddress(const ScenarioAdapter& adapter, Bytes buffer, Millis now) const;
+  std::uint32_t ServeRecord(Bytes buffer, Millis now);
+  std::uint32_t ServeCommand(Bytes buffer, Millis now);
+  std::uint32_t ServeRegisterRead(Bytes buffer, Millis now);
+  std::uint32_t ServeRegisterWrite(Bytes buffer, Millis now);
+  std::uint32_t ServeTest(Bytes buffer, Millis now);
+  std::uint32_t ServeCounter(Bytes buffer, Millis now);
+  std::uint32_t ServeRescan(Bytes buffer, Millis now);
+  // The status a fault forces on this kind of request now, or 0.
   std::uint32_t FaultFor(RequestKind kind, std::uint16_t id, Millis now) const;
   const RawOverride* OverrideFor(OverrideTarget target, std::uint16_t id, Millis now) const;
-  std::uint8_t RegisterValue(std::uint8_t reg, Millis now);
+  // -1 for a register the card does not have.
+  int RegisterValue(std::uint8_t reg, Millis now) const;
   std::uint8_t PortStatus(const LinkPhase& phase, Millis now) const;
   std::uint8_t TunedChannel(const LinkPhase& phase) const;
-  Event* FindEvent(EventHandle handle);
 
   Scenario scenario_;
   Clock& clock_;
@@ -81,10 +93,11 @@ class SimulatedCard final : public NdisLibrary {
   // Precomputed so that requests need no arithmetic beyond a lookup.
   std::array<std::uint8_t, 256> powerReading_{};   // register 0x74 by register 0x3E
   std::array<std::uint8_t, 14> antennaReading_{};  // register 0x74 at level 0x80
+  std::array<std::uint8_t, 14> scanLevel_{};       // register 0x7C while scanning
+  std::array<std::uint8_t, 14> scanErrors_{};      // register 0x66 while scanning
 
   std::size_t nextAdapter_ = 0;
-  std::vector<bool> open_;  // by handle - 1; grows only in OpenAdapter
-  std::vector<std::size_t> adapterOfHandle_;
+  std::vector<OpenHandle> handles_;  // handle h is handles_[h - 1]; grows only in OpenAdapter
   std::uint32_t lastError_ = 0;
   std::vector<std::unique_ptr<Event>> events_;
 
