@@ -61,11 +61,12 @@ int CWlanApp::Run(int argc, char* argv[], CAdapter& adapter) {
               << "\nRun with --help for more information.\n";
     return kUsageExit;
   }
-  return Start(adapter);
+  QtMessageBoxes boxes;
+  return Start(options_, adapter, boxes);
 }
 
-int CWlanApp::Start(CAdapter& adapter) {
-  QtMessageBoxes boxes;
+int CWlanApp::Start(const CommandLine& options, CAdapter& adapter, MessageBoxes& boxes) {
+  if (&options != &options_) options_ = options;
   boxes_ = &boxes;
   adapter_ = &adapter;
   try {

@@ -23,13 +23,16 @@ class CWlanApp {
 
   // The whole run; returns the exit status.
   int Run(int argc, char* argv[], CAdapter& adapter);
+  // Everything after the window system has started: the card boundary from
+  // the options, the adapter connected to it, then the main window. Returns
+  // the exit status.
+  int Start(const CommandLine& options, CAdapter& adapter, MessageBoxes& boxes);
 
  private:
   // Runs the main window modally and returns false, as the framework's
   // start-up does when no message loop is to follow; the status is kept in
   // exitCode_.
   bool InitInstance();
-  int Start(CAdapter& adapter);
 
   CommandLine options_;
   std::unique_ptr<CardSetup> card_;

@@ -1,6 +1,7 @@
 #include "app/SettingsProfile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 #include "app/SettingsTable.h"
@@ -49,6 +50,8 @@ std::filesystem::path SettingsFilePath(const SettingsProfile& profile) {
   return std::filesystem::path("c:quoril.cfg");
 #else
   const QString folder = QFileInfo(profile.Store().fileName()).absolutePath();
+  // The profile's folder may not exist before its first write.
+  QDir().mkpath(folder);
   return std::filesystem::path(folder.toStdString()) / "quoril.cfg";
 #endif
 }

@@ -125,6 +125,8 @@ constexpr std::array<ControlTemplate, 13 * 3 + 17> MakeAirScanControls() {
       {1, K::kPushButton, kDefault | kTabStop, "OK", 230, 100, 50, 14},
   };
   for (const auto& r : rest) c[n++] = r;
+  // Fails the constant evaluation when the count above is wrong.
+  if (n != c.size()) throw "template size";
   return c;
 }
 
@@ -155,8 +157,8 @@ constexpr int kInfoBoxIds[14] = {1133, 1136, 1137, 1144, 1145, 1146, 1147,
                                  1148, 1149, 1150, 1151, 1152, 1153, 1154};
 constexpr int kInfoNumberX[7] = {25, 60, 85, 115, 145, 175, 205};
 
-constexpr std::array<ControlTemplate, 14 * 2 + 12> MakeAntennaInfoControls() {
-  std::array<ControlTemplate, 14 * 2 + 12> c{};
+constexpr std::array<ControlTemplate, 14 * 2 + 10> MakeAntennaInfoControls() {
+  std::array<ControlTemplate, 14 * 2 + 10> c{};
   std::size_t n = 0;
   for (int k = 0; k < 14; ++k) {
     c[n++] = {kInfoBoxIds[k], K::kEdit, kBorder | kReadOnly | kAutoHScroll, "",
@@ -180,6 +182,8 @@ constexpr std::array<ControlTemplate, 14 * 2 + 12> MakeAntennaInfoControls() {
       {1, K::kPushButton, kDefault | kTabStop, "OK", 180, 130, 50, 15},
   };
   for (const auto& r : rest) c[n++] = r;
+  // Fails the constant evaluation when the count above is wrong.
+  if (n != c.size()) throw "template size";
   return c;
 }
 
