@@ -80,7 +80,7 @@ int TakeScreenshots(CAdapter& adapter, const std::string& folder) {
     CLinkMonitorDlg main(services);
     main.Initialize();
     main.show();
-    camera.Wait(4000);
+    camera.Wait(6500);  // the third throughput update shows the first figure
     camera.Take(main, QStringLiteral("link-monitor.png"));
     camera.TakeModal([&main] { main.OnCommand(kTxPowerButton); }, 300,
                      QStringLiteral("power-control.png"));
