@@ -51,6 +51,13 @@ class ScriptedLibrary final : public NdisLibrary {
   void ResetCompletionEvent(EventHandle event) override;
   void CloseCompletionEvent(EventHandle event) override;
 
+  // Forgets the log and the scripted statuses; request positions count anew.
+  void Restart() {
+    log.clear();
+    statusAt.clear();
+    requests_ = 0;
+  }
+
   std::vector<const LoggedCall*> Requests() const;
   std::vector<std::string> Kinds() const;
 
