@@ -72,9 +72,10 @@ TEST_F(CAdapterConnection, ClosesEveryCandidateBeforeTheNextAndNeverTwice) {
   EXPECT_THAT(ui.messages, ElementsAre("|Can not find the PC card WLAN"));
   EXPECT_EQ(ui.exitCode, 0);
 
+  const auto tally = lib->tally;
   adapter.reset();
-  EXPECT_EQ(lib->closes, 2);
-  EXPECT_EQ(lib->eventCloses, 1);
+  EXPECT_EQ(tally->closes, 2);
+  EXPECT_EQ(tally->eventCloses, 1);
 }
 
 TEST_F(CAdapterConnection, SignalRecordFailureShowsStatusWithAtLeastFourDigits) {
@@ -120,15 +121,17 @@ TEST_F(CAdapterConnection, SearchingAgainClosesTheOpenHandleFirst) {
   adapter->FindInputAdapter();
   EXPECT_THAT(lib->Kinds(), ElementsAre("close", "first", "open Prism", "request", "close",
                                         "open Prism", "request", "request"));
+  const auto tally = lib->tally;
   adapter.reset();
-  EXPECT_EQ(lib->closes, 4);  // two probes, the open handle, and the exit
+  EXPECT_EQ(tally->closes, 4);  // two probes, the open handle, and the exit
 }
 
 TEST_F(CAdapterConnection, DestructionWithoutOpenAdapterMakesNoClose) {
   Connect({});
+  const auto tally = lib->tally;
   adapter.reset();
-  EXPECT_EQ(lib->closes, 0);
-  EXPECT_EQ(lib->eventCloses, 1);
+  EXPECT_EQ(tally->closes, 0);
+  EXPECT_EQ(tally->eventCloses, 1);
 }
 
 TEST(CAdapterEvent, FailingEventThrowsAndIsResetOtherwise) {
