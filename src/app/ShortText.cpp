@@ -4,6 +4,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <ostream>
 
 namespace quoril {
 
@@ -20,6 +21,10 @@ void ShortText::Assign(std::string_view text) {
   length_ = std::min(text.size(), kCapacity - 1);
   std::memcpy(text_, text.data(), length_);
   text_[length_] = '\0';
+}
+
+void PrintTo(const ShortText& text, std::ostream* os) {
+  *os << '"' << text.view() << '"';
 }
 
 }  // namespace quoril

@@ -3,6 +3,7 @@
 // off the heap so that a poll allocates nothing.
 
 #include <cstddef>
+#include <iosfwd>
 #include <string_view>
 
 namespace quoril {
@@ -25,6 +26,9 @@ class ShortText {
 
   friend bool operator==(const ShortText& a, const ShortText& b) { return a.view() == b.view(); }
   friend bool operator==(const ShortText& a, std::string_view b) { return a.view() == b; }
+
+  // How test failures print it (found by argument-dependent lookup).
+  friend void PrintTo(const ShortText& text, std::ostream* os);
 
  private:
   char text_[kCapacity] = {};
