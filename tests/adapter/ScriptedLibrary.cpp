@@ -65,7 +65,7 @@ std::uint32_t ScriptedLibrary::MakeNdisRequest(AdapterHandle adapter, const Ndis
 
 int ScriptedLibrary::CloseAdapter(AdapterHandle adapter) {
   Note("close", adapter);
-  ++closes;
+  ++tally->closes;
   return 0;
 }
 
@@ -76,7 +76,7 @@ void ScriptedLibrary::ResetCompletionEvent(EventHandle) {
   Note("reset-event");
 }
 void ScriptedLibrary::CloseCompletionEvent(EventHandle) {
-  ++eventCloses;
+  ++tally->eventCloses;
 }
 
 void ScriptedLibrary::Note(std::string what, AdapterHandle handle) {
