@@ -82,24 +82,6 @@ TEST(ChartFrame, TicksThresholdAxesAndTitles) {
   EXPECT_EQ(cursor.scales, ChannelAxisScales(cursor.plot));
 }
 
-TEST(ChartFrame, EveryTickIsAPixelThenALineInRed) {
-  ChartCursor cursor{PlotRectangle(kClient), {}, {}};
-  DrawList ops;
-  DrawFrame(cursor, {63, 17}, ops);
-  // Tick 1.2: from (0, 20) to (-1, 20) in VSWR-axis units.
-  const auto label =
-      std::find_if(ops.begin(), ops.end(), [](const DrawOp& op) { return op.text == "1.2"; });
-  ASSERT_GE(label - ops.begin(), 2);
-  const DrawOp& pixel = *(label - 2);
-  const DrawOp& line = *(label - 1);
-  EXPECT_EQ(pixel.kind, DrawOp::Kind::kPixel);
-  EXPECT_EQ(pixel.colour, kChartTickColour);
-  EXPECT_EQ(pixel.to, (Pixel{23, 229}));  // 30 - 6.48, 279 - 49.8
-  EXPECT_EQ(line.from, (Pixel{30, 229}));
-  EXPECT_EQ(line.to, pixel.to);
-  EXPECT_EQ(label->from, (Pixel{23 - 24, 229 - 9}));
-}
-
 class ChartSweepTest : public ::testing::Test {
  protected:
   void SetReading(std::uint8_t raw) { card.registers[catalogue::kRegPowerReading] = raw; }
