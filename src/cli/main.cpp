@@ -142,6 +142,7 @@ int main(int argc, char** argv) {
       ->add_option("--power", power,
                    "Manual transmit power for the run, as the power dialog sets it (default: "
                    "control on at 100 mW)")
+      ->type_name("MW")
       ->check(CLI::IsMember(PowerChoices()));
 
   CardFlags scanCard;
@@ -158,10 +159,12 @@ int main(int argc, char** argv) {
       ->check(count);
   scan->add_flag("--ber", scanOptions.ber, "Bars show the error reading (0..100), not the level");
   scan->add_option("--zoom", scanOptions.zoom, "Top of the dBm scale, as the Zoom slider (97)")
+      ->type_name("POS")
       ->check(CLI::Range(1, 97));
   scan->add_option("--level-ber", scanOptions.berLevel,
                    "BER threshold (0): a bar's background turns yellow when the error reading "
                    "is at most this")
+      ->type_name("THRESHOLD")
       ->check(CLI::Range(0, 100));
 
   CardFlags antennaCard;
@@ -178,7 +181,8 @@ int main(int argc, char** argv) {
       ->check(count);
   antenna
       ->add_option("--speed", antennaOptions.speed,
-                   "Sweep speed 1..100: a step every 550 - 5 x speed ms (100)")
+                   "Sweep speed: a step every 550 - 5 x speed ms (100)")
+      ->type_name("SPEED")
       ->check(CLI::Range(1, 100));
 
   try {
