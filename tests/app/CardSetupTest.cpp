@@ -84,17 +84,6 @@ TEST(CardSetup, ProblemsAreMessagesNamingWhatIsWrong) {
   std::filesystem::remove(trace);
 }
 
-TEST(CardSetup, FastRunsOnAClockThatDoesNotWait) {
-  Card card = SetUpCard({"", "", true});
-  const auto before = std::chrono::steady_clock::now();
-  card.clock->Wait(Millis{60'000});
-  EXPECT_EQ(card.clock->Now(), Millis{60'000});
-  EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::seconds(5));
-
-  Card steady = SetUpCard({"", "", false});
-  EXPECT_LT(steady.clock->Now(), Millis{60'000});
-}
-
 TEST(CardSetup, TheBoundaryKeepsItsClockAndTraceAliveAfterTheCardIsGone) {
   const std::string path = TempPath("trace.txt");
   {

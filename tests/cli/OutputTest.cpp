@@ -32,14 +32,6 @@ TEST(CsvField, QuotesOnlyWhatASpreadsheetWouldMisread) {
   EXPECT_EQ(CsvRow({"a", "", "b,c"}), "a,,\"b,c\"");
 }
 
-TEST(OutputPieces, SecondsAndColours) {
-  EXPECT_EQ(Seconds(Millis{0}), "0.000");
-  EXPECT_EQ(Seconds(Millis{300}), "0.300");
-  EXPECT_EQ(Seconds(Millis{61'005}), "61.005");
-  EXPECT_EQ(ColourName(colours::kYellow), "#ffff00");
-  EXPECT_EQ(ColourName(MakeRgb(1, 2, 3)), "#010203");
-}
-
 PollResult Tick(std::initializer_list<std::pair<PollText, const char*>> texts) {
   PollResult r;
   for (const auto& [which, text] : texts) {

@@ -40,15 +40,6 @@ TEST_F(TickLoopTest, ASlowTickIsFollowedAFullPeriodAfterItsEnd) {
   EXPECT_EQ(starts, (std::vector<long long>{300, 600, 1600, 1900}));
 }
 
-TEST_F(TickLoopTest, ATickExactlyAsLongAsThePeriodKeepsTheRhythm) {
-  TickLoop{Millis{100}, 3}.Run(clock, [&](int) {
-    starts.push_back(clock.Now().count());
-    clock.Advance(Millis{100});
-    return true;
-  });
-  EXPECT_EQ(starts, (std::vector<long long>{100, 200, 300}));
-}
-
 TEST_F(TickLoopTest, StopsWhenATickAsksOrOnInterrupt) {
   const TickLoop loop{Millis{50}, 0};
   EXPECT_EQ(loop.Run(clock, [&](int n) { return n < 7; }), LoopEnd::kStopped);
