@@ -79,10 +79,17 @@ void CAirScanDlg::OnTimer(int) {
 
 void CAirScanDlg::OnCommand(int id) {
   switch (id) {
-    case kStopCommand: OnStop(); return;
-    case kDbmRadioId: OnDisplay(false); return;
-    case kBerRadioId: OnDisplay(true); return;
-    default: TemplateDialog::OnCommand(id);
+    case kStopCommand:
+      OnStop();
+      return;
+    case kDbmRadioId:
+      OnDisplay(false);
+      return;
+    case kBerRadioId:
+      OnDisplay(true);
+      return;
+    default:
+      TemplateDialog::OnCommand(id);
   }
 }
 
@@ -91,7 +98,9 @@ void CAirScanDlg::OnOK() {
   KillTimer(m_nTimer);
 }
 
-void CAirScanDlg::OnCancel() { OnStart(); }
+void CAirScanDlg::OnCancel() {
+  OnStart();
+}
 
 void CAirScanDlg::OnStart() {
   adapter_.PacketStartScan();

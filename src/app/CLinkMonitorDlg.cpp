@@ -44,10 +44,14 @@ struct CLinkMonitorDlg::Command {
 };
 
 const CLinkMonitorDlg::Command CLinkMonitorDlg::kCommands[] = {
-    {kStartButton, &CLinkMonitorDlg::OnStart}, {kStopButton, &CLinkMonitorDlg::OnStop},
-    {1019, &CLinkMonitorDlg::OnSq},            {1020, &CLinkMonitorDlg::OnRescan},
-    {1105, &CLinkMonitorDlg::OnTxPower},       {1104, &CLinkMonitorDlg::OnDelay},
-    {1112, &CLinkMonitorDlg::OnAntennaTest},   {1024, &CLinkMonitorDlg::OnAirScan},
+    {kStartButton, &CLinkMonitorDlg::OnStart},
+    {kStopButton, &CLinkMonitorDlg::OnStop},
+    {1019, &CLinkMonitorDlg::OnSq},
+    {1020, &CLinkMonitorDlg::OnRescan},
+    {1105, &CLinkMonitorDlg::OnTxPower},
+    {1104, &CLinkMonitorDlg::OnDelay},
+    {1112, &CLinkMonitorDlg::OnAntennaTest},
+    {1024, &CLinkMonitorDlg::OnAirScan},
     {1018, &CLinkMonitorDlg::OnWlan},
 };
 
@@ -90,9 +94,13 @@ bool CLinkMonitorDlg::OnInitDialog() {
 
 // --- The poll ---------------------------------------------------------------
 
-void CLinkMonitorDlg::StartPoll() { m_nPollTimer = SetTimer(kPollTimerId, kPollPeriodMs); }
+void CLinkMonitorDlg::StartPoll() {
+  m_nPollTimer = SetTimer(kPollTimerId, kPollPeriodMs);
+}
 
-void CLinkMonitorDlg::StopPoll() { KillTimer(m_nPollTimer); }
+void CLinkMonitorDlg::StopPoll() {
+  KillTimer(m_nPollTimer);
+}
 
 void CLinkMonitorDlg::OnTimer(int) {
   const PollResult result = RunPollTick(adapter_);
@@ -192,9 +200,13 @@ void CLinkMonitorDlg::OnWlan() {
   }
 }
 
-void CLinkMonitorDlg::OnSq() { adapter_.PacketGetStatus(); }
+void CLinkMonitorDlg::OnSq() {
+  adapter_.PacketGetStatus();
+}
 
-void CLinkMonitorDlg::OnStart() { EnableItem(kStartButton, false); }
+void CLinkMonitorDlg::OnStart() {
+  EnableItem(kStartButton, false);
+}
 
 void CLinkMonitorDlg::OnStop() {
   EnableItem(kStopButton, false);

@@ -4,19 +4,19 @@
 
 #include <memory>
 
+#include "app/BoxAdapterUi.h"
 #include "app/CommandLine.h"
+#include "app/QtMessageBoxes.h"
 
 namespace quoril {
 
 class CAdapter;
-class CardSetup;
-class MessageBoxes;
 
 class CWlanApp {
  public:
   CWlanApp();
-  // Releases the card boundary's clock and trace stream; runs after the
-  // adapter that used them is gone (theApp is constructed first).
+  // theApp is constructed before theAdapter and so outlives it: the boxes
+  // the adapter shows its messages in stay valid as long as it does.
   ~CWlanApp();
   CWlanApp(const CWlanApp&) = delete;
   CWlanApp& operator=(const CWlanApp&) = delete;
@@ -35,9 +35,11 @@ class CWlanApp {
   bool InitInstance();
 
   CommandLine options_;
-  std::unique_ptr<CardSetup> card_;
+  QtMessageBoxes screenBoxes_;
+  std::unique_ptr<BoxAdapterUi> adapterUi_;
   CAdapter* adapter_ = nullptr;
   MessageBoxes* boxes_ = nullptr;
+  bool simulated_ = false;
   int exitCode_ = 0;
 };
 

@@ -12,8 +12,8 @@ QString Text(std::string_view text) {
 
 }  // namespace
 
-BoxAnswer QtMessageBoxes::Show(std::string_view caption, std::string_view text,
-                               BoxButtons buttons, BoxIcon icon) {
+BoxAnswer QtMessageBoxes::Show(std::string_view caption, std::string_view text, BoxButtons buttons,
+                               BoxIcon icon) {
   QMessageBox box(icon == BoxIcon::kExclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
                   caption.empty() ? QStringLiteral("WLAN Quoril") : Text(caption), Text(text));
   if (buttons == BoxButtons::kRetryCancel) {
@@ -24,9 +24,12 @@ BoxAnswer QtMessageBoxes::Show(std::string_view caption, std::string_view text,
     box.setStandardButtons(QMessageBox::Ok);
   }
   switch (box.exec()) {
-    case QMessageBox::Retry: return BoxAnswer::kRetry;
-    case QMessageBox::Cancel: return BoxAnswer::kCancel;
-    default: return BoxAnswer::kOk;
+    case QMessageBox::Retry:
+      return BoxAnswer::kRetry;
+    case QMessageBox::Cancel:
+      return BoxAnswer::kCancel;
+    default:
+      return BoxAnswer::kOk;
   }
 }
 

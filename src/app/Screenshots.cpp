@@ -64,7 +64,7 @@ class Camera {
 
 }  // namespace
 
-int TakeScreenshots(CAdapter& adapter, const std::string& folder) {
+int TakeScreenshots(CAdapter& adapter, const std::string& folder, bool simulatedCard) {
   const QString target = QString::fromStdString(folder);
   if (!QDir().mkpath(target)) {
     std::cerr << "quoril: cannot create " << folder << '\n';
@@ -74,7 +74,7 @@ int TakeScreenshots(CAdapter& adapter, const std::string& folder) {
   MemoryProfile profile;
   QtMessageBoxes boxes;
   AppServices services{adapter, profile, boxes,
-                       scratch.filePath(QStringLiteral("quoril.cfg")).toStdString(), true};
+                       scratch.filePath(QStringLiteral("quoril.cfg")).toStdString(), simulatedCard};
   Camera camera(target);
   try {
     CLinkMonitorDlg main(services);

@@ -12,6 +12,6 @@ class CAdapter;
 
 // Writes link-monitor.png, power-control.png, air-scan.png and about.png into
 // `folder`; returns the exit status.
-int TakeScreenshots(CAdapter& adapter, const std::string& folder);
+int TakeScreenshots(CAdapter& adapter, const std::string& folder, bool simulatedCard);
 
 }  // namespace quoril

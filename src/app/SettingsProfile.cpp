@@ -38,8 +38,7 @@ std::int32_t SettingsProfile::ReadInt(std::string_view section, std::string_view
   return ok ? static_cast<std::int32_t>(static_cast<std::uint32_t>(number)) : defaultValue;
 }
 
-void SettingsProfile::WriteInt(std::string_view section, std::string_view key,
-                               std::int32_t value) {
+void SettingsProfile::WriteInt(std::string_view section, std::string_view key, std::int32_t value) {
   settings_->setValue(KeyOf(section, key), value);
   settings_->sync();
 }

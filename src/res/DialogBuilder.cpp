@@ -24,7 +24,9 @@ QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-bool Has(const ControlTemplate& c, std::uint32_t style) { return (c.style & style) != 0; }
+bool Has(const ControlTemplate& c, std::uint32_t style) {
+  return (c.style & style) != 0;
+}
 
 Qt::WindowFlags WindowFlagsFor(std::uint32_t style) {
   Qt::WindowFlags flags = (style & res::kAppWindow) ? Qt::Window : Qt::Dialog;
@@ -109,7 +111,9 @@ QWidget* MakeSlider(const ControlTemplate& c, QWidget* parent) {
 
 }  // namespace
 
-DialogUnits UnitsOf(const QWidget& dialog) { return DialogUnits::FromFont(dialog.font()); }
+DialogUnits UnitsOf(const QWidget& dialog) {
+  return DialogUnits::FromFont(dialog.font());
+}
 
 DialogControls BuildDialog(const res::DialogTemplate& t, QDialog& dialog) {
   dialog.setWindowTitle(Text(t.caption));
@@ -126,14 +130,22 @@ DialogControls BuildDialog(const res::DialogTemplate& t, QDialog& dialog) {
     if (Has(c, res::kGroup)) group = nullptr;
     QWidget* widget = nullptr;
     switch (c.kind) {
-      case ControlKind::kStatic: widget = MakeStatic(c, &dialog); break;
-      case ControlKind::kIcon: widget = MakeIcon(c, &dialog); break;
-      case ControlKind::kEdit: widget = MakeEdit(c, &dialog); break;
+      case ControlKind::kStatic:
+        widget = MakeStatic(c, &dialog);
+        break;
+      case ControlKind::kIcon:
+        widget = MakeIcon(c, &dialog);
+        break;
+      case ControlKind::kEdit:
+        widget = MakeEdit(c, &dialog);
+        break;
       case ControlKind::kGroupBox:
         widget = MakeGroupBox(c, &dialog);
         frames.push_back(widget);
         break;
-      case ControlKind::kPushButton: widget = MakePushButton(c, &dialog); break;
+      case ControlKind::kPushButton:
+        widget = MakePushButton(c, &dialog);
+        break;
       case ControlKind::kRadioButton: {
         QAbstractButton* button = MakeRadioButton(c, &dialog);
         if (!group) {
@@ -144,9 +156,15 @@ DialogControls BuildDialog(const res::DialogTemplate& t, QDialog& dialog) {
         widget = button;
         break;
       }
-      case ControlKind::kProgressBar: widget = MakeBar(c, &dialog); break;
-      case ControlKind::kSlider: widget = MakeSlider(c, &dialog); break;
-      case ControlKind::kScrollBar: widget = new QScrollBar(Qt::Horizontal, &dialog); break;
+      case ControlKind::kProgressBar:
+        widget = MakeBar(c, &dialog);
+        break;
+      case ControlKind::kSlider:
+        widget = MakeSlider(c, &dialog);
+        break;
+      case ControlKind::kScrollBar:
+        widget = new QScrollBar(Qt::Horizontal, &dialog);
+        break;
     }
     QRect place = units.Rect(c.x, c.y, c.w, c.h);
     if (c.kind == ControlKind::kIcon) place.setSize(QSize(32, 32));

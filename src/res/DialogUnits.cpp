@@ -21,14 +21,19 @@ int MulDiv(int value, int numerator, int denominator) {
 
 DialogUnits DialogUnits::FromFont(const QFont& font) {
   // The average of the 52 letters, rounded to the nearest pixel.
-  static const QString kLetters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+  static const QString kLetters =
+      QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
   const QFontMetrics metrics(font);
   const int width = metrics.horizontalAdvance(kLetters);
   return DialogUnits((width / 26 + 1) / 2, metrics.height());
 }
 
-int DialogUnits::X(int units) const { return MulDiv(units, baseX_, 4); }
-int DialogUnits::Y(int units) const { return MulDiv(units, baseY_, 8); }
+int DialogUnits::X(int units) const {
+  return MulDiv(units, baseX_, 4);
+}
+int DialogUnits::Y(int units) const {
+  return MulDiv(units, baseY_, 8);
+}
 
 QRect DialogUnits::Rect(int x, int y, int w, int h) const {
   return QRect(X(x), Y(y), X(w), Y(h));

@@ -53,7 +53,9 @@ struct Rig {
   }
 };
 
-QString Text(const CAirScanDlg& d, int id) { return d.GetDlgItemText(id); }
+QString Text(const CAirScanDlg& d, int id) {
+  return d.GetDlgItemText(id);
+}
 
 }  // namespace
 
@@ -151,7 +153,7 @@ void AirScanDlgTest::StopThenStartResumesTheSweep() {
   dialog.Item<QAbstractButton>(3)->click();
   QVERIFY(!dialog.IsTimerRunning(kTimer));
   QCOMPARE(rig.TestCommands().back(), kTestStop);
-  QCOMPARE(dialog.Bar(6)->Pos(), 47);  // the bars keep their values
+  QCOMPARE(dialog.Bar(6)->Pos(), 47);        // the bars keep their values
   dialog.Item<QAbstractButton>(3)->click();  // Stop again: another stop, nothing else
   QCOMPARE(rig.TestCommands().back(), kTestStop);
 

@@ -97,9 +97,13 @@ void Tick(CLinkMonitorDlg& dialog, int times = 1) {
   for (int i = 0; i < times; ++i) dialog.OnTimer(CLinkMonitorDlg::kPollTimerId);
 }
 
-QString TextOf(const CLinkMonitorDlg& dialog, int id) { return dialog.GetDlgItemText(id); }
+QString TextOf(const CLinkMonitorDlg& dialog, int id) {
+  return dialog.GetDlgItemText(id);
+}
 
-BarControl& BarOf(const CLinkMonitorDlg& dialog, int id) { return *dialog.Item<BarControl>(id); }
+BarControl& BarOf(const CLinkMonitorDlg& dialog, int id) {
+  return *dialog.Item<BarControl>(id);
+}
 
 // A scripted card whose opens fail from a given one on.
 class FlakyLibrary final : public NdisLibrary {
@@ -231,7 +235,6 @@ void LinkMonitorTest::ASearchThatFindsNothingLaterEndsTheWindowWithoutSaving() {
   }
   QCOMPARE(boxed.boxes.shown.back().text, std::string("Can not find the PC card WLAN"));
   QVERIFY(boxed.profile.Writes().empty());
-
 }
 
 void LinkMonitorTest::ACardThatCannotBeOpenedAgainEndsWithAMessage() {
@@ -296,12 +299,12 @@ void LinkMonitorTest::EachLinkStateShowsItsTextsAndBars() {
   const Case cases[] = {
       {4, 100, 17, 30, "PRISM II told - Connected to ESS",
        "Associated - BSS ID = 00:60:1d:0a:0b:0c", "- 62.0 dBm", "- 80 dBm", 100, 17, 30, green},
-      {4, 36, 97, 80, "PRISM II told - Connected to ESS",
-       "Associated - BSS ID = 00:60:1d:0a:0b:0c", "- 83.8 dBm", "- 0 dBm", 36, 42, 80, yellow},
+      {4, 36, 97, 80, "PRISM II told - Connected to ESS", "Associated - BSS ID = 00:60:1d:0a:0b:0c",
+       "- 83.8 dBm", "- 0 dBm", 36, 42, 80, yellow},
       {4, 21, 0, 4, "PRISM II told - Connected to ESS", "Associated - BSS ID = 00:60:1d:0a:0b:0c",
        "- 88.9 dBm", "<-97 dBm", 21, 0, 5, grey},
-      {2, 100, 17, 30, "PRISM II told - Searching for initial connection", "Scanning",
-       "Scanning", "Scanning", 0, 0, 5, std::nullopt},
+      {2, 100, 17, 30, "PRISM II told - Searching for initial connection", "Scanning", "Scanning",
+       "Scanning", 0, 0, 5, std::nullopt},
       {3, 50, 0, 30, "PRISM II told - Connected to IBSS", "Associated - Ad Hook (old) ",
        "Not Applicable", "<-97 dBm", 0, 0, 30, std::nullopt},
       {9, 120, 17, 90, "PRISM II told - UNKNOW", "Associated - BSS ID = 00:60:1d:0a:0b:0c",

@@ -15,8 +15,9 @@ class SettingsFileTest : public ::testing::Test {
  protected:
   SettingsFileTest()
       : folder_(fs::temp_directory_path() /
-                ("quoril-settings-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                 "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
+                ("quoril-settings-" +
+                 std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
     fs::remove_all(folder_);
     fs::create_directories(folder_);
   }

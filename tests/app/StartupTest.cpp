@@ -57,7 +57,9 @@ void StartupTest::initTestCase() {
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config_.path());
 }
 
-void StartupTest::init() { UserSettings().clear(); }
+void StartupTest::init() {
+  UserSettings().clear();
+}
 
 void StartupTest::OptionsLeaveQtItsOwn() {
   CommandLine plain;
@@ -150,6 +152,7 @@ void StartupTest::NoCardEndsWithZeroAndSavesNothing() {
   CAdapter adapter;
   ScriptedBoxes boxes;
   CommandLine options;
+  options.simulate = true;
   options.scenario = "no-card";
   QCOMPARE(app.Start(options, adapter, boxes), 0);
   QCOMPARE(boxes.shown.size(), std::size_t{1});
@@ -191,7 +194,8 @@ void StartupTest::TheProgramPollsTheSimulatedCardInOrder() {
   QFile file(trace);
   QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
   // One poll: from the BSS ID query to the signal query.
-  static const QRegularExpression request(QStringLiteral("^[0-9.]+ (query|set) \\S+ len=\\d+ sent=([0-9a-f ]+?) status="));
+  static const QRegularExpression request(
+      QStringLiteral("^[0-9.]+ (query|set) \\S+ len=\\d+ sent=([0-9a-f ]+?) status="));
   std::vector<std::vector<QString>> polls;
   bool inPoll = false;
   while (!file.atEnd()) {
@@ -207,13 +211,14 @@ void StartupTest::TheProgramPollsTheSimulatedCardInOrder() {
     if (sent == QLatin1String("02 00 43 fd")) inPoll = false;
   }
   QVERIFY2(polls.size() >= 3 && polls.size() <= 7, qPrintable(QString::number(polls.size())));
-  const QStringList head = {"04 00 42 fd", "02 00 44 fd", "30 00 3e 00", "30 00 74 00",
-                            "30 00 7c 00", "30 00 66 00"};
+  const QStringList head = {"04 00 42 fd", "02 00 44 fd", "30 00 3e 00",
+                            "30 00 74 00", "30 00 7c 00", "30 00 66 00"};
   const QStringList tail = {"02 00 c1 fd", "02 00 40 fd", "12 01 02 02", "13 01 02 02",
                             "10 01 02 02", "11 01 02 02", "02 00 43 fd"};
   for (const auto& poll : polls) {
     QVERIFY(poll.size() >= 13 && poll.size() <= 16);
-    for (qsizetype i = 0; i < head.size(); ++i) QCOMPARE(poll[static_cast<std::size_t>(i)], head[i]);
+    for (qsizetype i = 0; i < head.size(); ++i)
+      QCOMPARE(poll[static_cast<std::size_t>(i)], head[i]);
     for (qsizetype i = 0; i < tail.size(); ++i) {
       QCOMPARE(poll[poll.size() - static_cast<std::size_t>(tail.size() - i)], tail[i]);
     }

@@ -103,15 +103,14 @@ void DialogBuilderTest::EveryTemplateBuildsWithDistinctIds() {
     std::set<int> seen;
     for (const res::ControlTemplate& c : t.controls) {
       if (c.id == res::kNoId) continue;
-      QVERIFY2(seen.insert(c.id).second, qPrintable(QStringLiteral("id %1 twice in %2")
-                                                        .arg(c.id)
-                                                        .arg(id)));
+      QVERIFY2(seen.insert(c.id).second,
+               qPrintable(QStringLiteral("id %1 twice in %2").arg(c.id).arg(id)));
     }
     QDialog dialog;
     const DialogControls controls = BuildDialog(t, dialog);
     QCOMPARE(controls.Items().size(), seen.size());
-    QCOMPARE(dialog.windowTitle(), QString::fromUtf8(t.caption.data(),
-                                                     static_cast<qsizetype>(t.caption.size())));
+    QCOMPARE(dialog.windowTitle(),
+             QString::fromUtf8(t.caption.data(), static_cast<qsizetype>(t.caption.size())));
   }
   QCOMPARE(Template(res::kAntennaTest).caption,
            "Antenna -  VSWR \xE2\x80\x94 Voltage Standing Wave Ratio");

@@ -23,7 +23,7 @@ class ScriptedBoxes final : public MessageBoxes {
     BoxButtons buttons;
   };
   std::vector<Shown> shown;
-  std::deque<BoxAnswer> answers;  // taken in order; OK or Cancel when empty
+  std::deque<BoxAnswer> answers;     // taken in order; OK or Cancel when empty
   std::function<void()> whileShown;  // runs inside each box, before it answers
 
   BoxAnswer Show(std::string_view caption, std::string_view text, BoxButtons buttons,
