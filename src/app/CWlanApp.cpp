@@ -13,6 +13,7 @@
 #include "app/Screenshots.h"
 #include "app/SettingsProfile.h"
 #include "app/SettingsTable.h"
+#include "app/StopRequest.h"
 #include "res/Resources.h"
 
 namespace quoril {
@@ -60,6 +61,8 @@ int CWlanApp::Run(int argc, char* argv[], CAdapter& adapter) {
               << "\nRun with --help for more information.\n";
     return kUsageExit;
   }
+  InstallStopHandlers();
+  WatchStopRequests();
   return Start(options_, adapter, screenBoxes_);
 }
 

@@ -32,6 +32,7 @@ class StartupTest : public QObject {
   void NoCardEndsWithZeroAndSavesNothing();
   void ARunSavesTheAdapterSettingsAtExit();
   void TheProgramPollsTheSimulatedCardInOrder();
+  void ATerminationSignalEndsTheProgramAsExitDoes();
 
  private:
   QTemporaryDir config_;
@@ -223,6 +224,32 @@ void StartupTest::TheProgramPollsTheSimulatedCardInOrder() {
       QCOMPARE(poll[poll.size() - static_cast<std::size_t>(tail.size() - i)], tail[i]);
     }
   }
+}
+
+void StartupTest::ATerminationSignalEndsTheProgramAsExitDoes() {
+  QTemporaryDir folder;
+  const QString trace = folder.filePath(QStringLiteral("trace.txt"));
+  QProcess program;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  env.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.path());
+  program.setProcessEnvironment(env);
+  program.start(QStringLiteral(QUORIL_PROGRAM),
+                {QStringLiteral("--simulate"), QStringLiteral("--trace=") + trace});
+  QVERIFY(program.waitForStarted());
+  // Once the poll runs, the program is in its window's loop.
+  QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(trace).size() > 2000, 10000);
+  program.terminate();
+  QVERIFY(program.waitForFinished(10000));
+  QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+  QCOMPARE(program.exitCode(), 0);
+  const QSettings saved(folder.filePath(QStringLiteral("WLAN Quoril/quoril.conf")),
+                        QSettings::IniFormat);
+  QCOMPARE(saved.value(QStringLiteral("Adapter/InputAdapter")).toInt(), 1);
+  QFile file(trace);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  const QByteArray last = file.readAll().trimmed().split('\n').last();
+  QVERIFY2(last.contains(" close handle="), last.constData());  // the adapter was closed
 }
 
 }  // namespace quoril
