@@ -12,6 +12,7 @@
 #include "power/CPowerControlDlg.h"
 #include "res/BarControl.h"
 #include "res/DialogTemplate.h"
+#include "res/QtText.h"
 #include "res/Resources.h"
 
 #ifdef Q_OS_WIN
@@ -24,10 +25,6 @@ namespace {
 
 constexpr int kStartButton = 1102;
 constexpr int kStopButton = 1107;
-
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 void Prepare(BarControl* bar, const BarRange& range) {
   bar->SetRange(range.low, range.high);
@@ -115,7 +112,7 @@ void CLinkMonitorDlg::ShowPoll(const PollResult& r) {
   m_ctlInterference->SetPos(r.interferenceBar);
   m_ctlLinkErrors->SetPos(r.linkErrorBar);
   for (std::size_t i = 0; i < kPollTextCount; ++i) {
-    if (r.texts[i].set) SetDlgItemText(kPollTextControl[i], Text(r.texts[i].text.view()));
+    if (r.texts[i].set) SetDlgItemText(kPollTextControl[i], ToQString(r.texts[i].text.view()));
   }
 }
 
@@ -226,7 +223,7 @@ void CLinkMonitorDlg::OnSysCommand(unsigned id) {
 #ifdef Q_OS_WIN
 
 void CLinkMonitorDlg::AddAboutItem() {
-  const QString text = Text(res::LoadResourceString(res::kAboutItemString));
+  const QString text = ToQString(res::LoadResourceString(res::kAboutItemString));
   HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
   if (!menu || text.isEmpty()) return;
   AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
@@ -249,7 +246,7 @@ bool CLinkMonitorDlg::nativeEvent(const QByteArray& eventType, void* message, qi
 void CLinkMonitorDlg::AddAboutItem() {}
 
 void CLinkMonitorDlg::contextMenuEvent(QContextMenuEvent* event) {
-  const QString text = Text(res::LoadResourceString(res::kAboutItemString));
+  const QString text = ToQString(res::LoadResourceString(res::kAboutItemString));
   if (text.isEmpty()) return;
   QMenu menu(this);
   const QAction* about = menu.addAction(text);

@@ -1,4 +1,5 @@
 #include "res/DialogUnits.h"
+#include "res/QtText.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -40,7 +41,7 @@ QRect DialogUnits::Rect(int x, int y, int w, int h) const {
 }
 
 QFont DialogFont(std::string_view face, int points) {
-  const QString family = QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
+  const QString family = ToQString(face);
   if (QFontDatabase::families().contains(family)) return QFont(family, points);
   QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
   font.setStyleHint(QFont::SansSerif);
