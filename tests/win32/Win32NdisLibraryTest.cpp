@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "BesideTest.h"
 #include "ProbeState.h"
 #include "adapter/CAdapter.h"
 #include "adapter/RequestCatalogue.h"
@@ -14,15 +15,8 @@
 namespace quoril {
 namespace {
 
+using testing::BesideTest;
 using testing::RecordingUi;
-
-// The probe libraries are built beside this program.
-std::string BesideTest(const char* file) {
-  char path[MAX_PATH];
-  const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string dir(path, n);
-  return dir.substr(0, dir.find_last_of("\\/") + 1) + file;
-}
 
 std::uint32_t Le32(const std::uint8_t* at) {
   std::uint32_t v;
