@@ -17,7 +17,17 @@ trap 'rm -rf "$work"' EXIT
 
 set +e
 "$native" "$@" --simulate="$scenario" >"$work/native.out" 2>"$work/native.err"
-echo "exit status $?" >>"$work/native.err"
+native_status=$?
+set -e
+if [ "$native_status" -eq 2 ]; then
+  # Two refusals of the command line would compare equal and prove nothing.
+  echo "the native program refused the command line:" >&2
+  cat "$work/native.err" >&2
+  exit 1
+fi
+echo "exit status $native_status" >>"$work/native.err"
+
+set +e
 if [ "$library" = none ]; then
   winepath=""
 else
