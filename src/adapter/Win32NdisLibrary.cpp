@@ -46,6 +46,18 @@ const void* FindExport(HMODULE module, const Export& e) {
   return nullptr;
 }
 
+// The load errors a user can do something about, in words.
+std::string LoadError(DWORD error) {
+  switch (error) {
+    case ERROR_MOD_NOT_FOUND:
+      return "not found";
+    case ERROR_BAD_EXE_FORMAT:
+      return "not a 32-bit Windows library";
+    default:
+      return "cannot be loaded (error " + std::to_string(error) + ")";
+  }
+}
+
 std::uint32_t Address(const void* p) {
   return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(p));
 }
@@ -66,8 +78,7 @@ void Win32NdisLibrary::Resolve(const char* path) {
   HMODULE module = ::LoadLibraryA(path);
   ::SetErrorMode(oldMode);
   if (!module) {
-    problem_ =
-        std::string(path) + ": cannot be loaded (error " + std::to_string(::GetLastError()) + ")";
+    problem_ = std::string(path) + ": " + LoadError(::GetLastError());
     return;
   }
   module_ = module;

@@ -12,7 +12,7 @@ TEST(Win32CardSetup, TheRealLibraryIsTheDefaultAndItsAbsenceFindsNoCard) {
   ASSERT_TRUE(RealLibraryAvailable());
   Card card = SetUpCard({std::nullopt, "", true});  // --fast is allowed with it
   EXPECT_FALSE(card.simulated);
-  EXPECT_NE(card.description.find("W32N50.dll: cannot be loaded"), std::string::npos)
+  EXPECT_NE(card.description.find("W32N50.dll: not found"), std::string::npos)
       << card.description;
 
   testing::RecordingUi ui;
