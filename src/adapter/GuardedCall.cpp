@@ -6,8 +6,10 @@
 
 // The thunk is plain assembly: the compiler must not touch the stack between
 // saving and restoring it. EBX keeps the stack pointer across the call; both
-// conventions preserve EBX, ESI, EDI and EBP. The arguments end on a 16-byte
-// boundary, which GCC-built callees may rely on.
+// conventions preserve EBX, ESI, EDI and EBP. Spare room above the arguments
+// takes the reads and writes of a callee that expects more arguments than it
+// gets, so that it cannot reach our saved registers; the stack is 16-byte
+// aligned at the call, which GCC-built callees may rely on.
 extern "C" std::uint32_t quoril_guarded_call(const void* function, const std::uint32_t* arguments,
                                              std::uint32_t count) asm("quoril_guarded_call");
 
@@ -21,6 +23,7 @@ quoril_guarded_call:
     pushl %ebx
     pushl %esi
     movl  %esp, %ebx
+    subl  $64, %esp
     movl  12(%ebp), %esi
     movl  16(%ebp), %ecx
     leal  (,%ecx,4), %eax

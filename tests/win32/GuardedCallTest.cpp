@@ -31,6 +31,22 @@ extern "C" __attribute__((stdcall, noinline)) std::uint32_t StdcallNone() {
   return 42;
 }
 
+// Compilers may use argument slots as locals. This stdcall callee of four
+// arguments overwrites the last three of them and returns the first plus one.
+extern "C" std::uint32_t WritesItsArguments(std::uint32_t, std::uint32_t, std::uint32_t,
+                                            std::uint32_t) asm("quoril_test_writes_arguments");
+asm(R"(
+    .text
+    .globl quoril_test_writes_arguments
+quoril_test_writes_arguments:
+    movl  $0xDEADBEEF, 8(%esp)
+    movl  $0xDEADBEEF, 12(%esp)
+    movl  $0xDEADBEEF, 16(%esp)
+    movl  4(%esp), %eax
+    incl  %eax
+    ret   $16
+)");
+
 // Makes one guarded call and returns how far the stack pointer moved across
 // it: written in assembly so that no compiler adjustment hides a drift.
 extern "C" std::int32_t StackDrift(const void* function, const std::uint32_t* arguments,
@@ -75,6 +91,11 @@ TEST(GuardedCall, LeavesTheStackAsItWasWhateverTheCalleePops) {
   EXPECT_EQ(Drift(Address(StdcallOne), {1, 2, 3, 4}), 0);   // pops less than we push
   EXPECT_EQ(Drift(Address(StdcallFour), {1}), 0);           // pops more than we push
   EXPECT_EQ(Drift(Address(StdcallNone), {}), 0);
+}
+
+TEST(GuardedCall, ACalleeExpectingMoreArgumentsCannotReachOurFrame) {
+  EXPECT_EQ(Drift(Address(WritesItsArguments), {41}), 0);
+  EXPECT_EQ(GuardedCall(Address(WritesItsArguments), {41}), 42u);
 }
 
 TEST(GuardedCall, SurvivesManyCallsInALoop) {
