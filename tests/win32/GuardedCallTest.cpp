@@ -109,14 +109,5 @@ TEST(GuardedCall, SurvivesManyCallsInALoop) {
   EXPECT_EQ(sum, 2 * 49995000u + 3 * 10000u);
 }
 
-TEST(GuardedCall, KeepsLocalsOfTheCallerIntact) {
-  volatile std::uint32_t guard[4] = {0xA1, 0xB2, 0xC3, 0xD4};
-  for (int i = 0; i < 100; ++i) GuardedCall(Address(StdcallFour), {1, 2});
-  EXPECT_EQ(guard[0], 0xA1u);
-  EXPECT_EQ(guard[1], 0xB2u);
-  EXPECT_EQ(guard[2], 0xC3u);
-  EXPECT_EQ(guard[3], 0xD4u);
-}
-
 }  // namespace
 }  // namespace quoril

@@ -12,8 +12,7 @@ TEST(Win32CardSetup, TheRealLibraryIsTheDefaultAndItsAbsenceFindsNoCard) {
   ASSERT_TRUE(RealLibraryAvailable());
   Card card = SetUpCard({std::nullopt, "", true});  // --fast is allowed with it
   EXPECT_FALSE(card.simulated);
-  EXPECT_NE(card.description.find("W32N50.dll: not found"), std::string::npos)
-      << card.description;
+  EXPECT_NE(card.description.find("W32N50.dll: not found"), std::string::npos) << card.description;
 
   testing::RecordingUi ui;
   CAdapter adapter;

@@ -215,19 +215,5 @@ TEST(Win32NdisLibrary, AMissingLibraryFindsNoAdapter) {
   EXPECT_EQ(adapter.hInputAdapter, kInvalidAdapter);
 }
 
-TEST(Win32NdisLibrary, CompletionEventStartsResetAndResetsItself) {
-  Win32NdisLibrary library("no-such-W32N50.dll");  // events do not need the library
-  EventHandle event = library.CreateCompletionEvent();
-  ASSERT_NE(event, nullptr);
-  EXPECT_EQ(WaitForSingleObject(event, 0), static_cast<DWORD>(WAIT_TIMEOUT));
-  SetEvent(event);
-  EXPECT_EQ(WaitForSingleObject(event, 0), static_cast<DWORD>(WAIT_OBJECT_0));
-  EXPECT_EQ(WaitForSingleObject(event, 0), static_cast<DWORD>(WAIT_TIMEOUT));
-  SetEvent(event);
-  library.ResetCompletionEvent(event);
-  EXPECT_EQ(WaitForSingleObject(event, 0), static_cast<DWORD>(WAIT_TIMEOUT));
-  library.CloseCompletionEvent(event);
-}
-
 }  // namespace
 }  // namespace quoril
