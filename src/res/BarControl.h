@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QWidget>
+#include <cstdint>
 
 namespace quoril {
 
@@ -51,5 +52,11 @@ class BarControl : public QWidget {
   QColor bar_;
   QColor background_;
 };
+
+// A colour reference (red in the low byte, then green, then blue).
+inline QColor ColorFromRef(std::uint32_t ref) {
+  return QColor(static_cast<int>(ref & 0xFF), static_cast<int>(ref >> 8 & 0xFF),
+                static_cast<int>(ref >> 16 & 0xFF));
+}
 
 }  // namespace quoril
