@@ -11,8 +11,12 @@ using namespace catalogue;
 
 namespace {
 
-constexpr std::uint8_t Lo(std::uint16_t v) { return static_cast<std::uint8_t>(v & 0xFF); }
-constexpr std::uint8_t Hi(std::uint16_t v) { return static_cast<std::uint8_t>(v >> 8); }
+constexpr std::uint8_t Lo(std::uint16_t v) {
+  return static_cast<std::uint8_t>(v & 0xFF);
+}
+constexpr std::uint8_t Hi(std::uint16_t v) {
+  return static_cast<std::uint8_t>(v >> 8);
+}
 
 }  // namespace
 
@@ -206,7 +210,8 @@ void CAdapter::ApplyTxPower() {
   if (bufTxPower[kRegisterValueOffset] == TxPowerValue) return;
   const std::uint8_t write[] = {kCmdWriteRegister, 0x00, kRegTxPower, 0x00, TxPowerValue};
   Issue(NdisRequestType::kQuery, kOidCommand, bufTxPower, write);
-  static constexpr std::uint8_t kApplied[] = {kCmdTest, kTestTxPowerApplied, 0x00, 0x00, 0x08, 0x00};
+  static constexpr std::uint8_t kApplied[] = {kCmdTest, kTestTxPowerApplied, 0x00, 0x00, 0x08,
+                                              0x00};
   Issue(NdisRequestType::kQuery, kOidCommand, bufTestCmd, kApplied);
 }
 

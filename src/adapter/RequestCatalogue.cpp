@@ -14,9 +14,12 @@ std::size_t RequestHeaderLength(std::uint32_t oid, std::span<const std::uint8_t>
       break;
     case kOidCommand:
       if (buffer.empty()) break;
-      if (buffer[0] == kCmdReadRegister) length = 4;
-      else if (buffer[0] == kCmdWriteRegister) length = 5;
-      else length = 6;
+      if (buffer[0] == kCmdReadRegister)
+        length = 4;
+      else if (buffer[0] == kCmdWriteRegister)
+        length = 5;
+      else
+        length = 6;
       break;
     default:
       break;

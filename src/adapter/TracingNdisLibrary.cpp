@@ -8,7 +8,8 @@
 namespace quoril {
 namespace {
 
-constexpr std::size_t kAnswerBytes = 8;
+// Enough for every value the program reads: records to byte 9, counters to 15.
+constexpr std::size_t kAnswerBytes = 16;
 
 void PrintHex(std::FILE* out, const std::uint8_t* bytes, std::size_t n) {
   if (n == 0) std::fputs("-", out);
@@ -56,8 +57,7 @@ std::uint32_t TracingNdisLibrary::GetLastError() {
   return error;
 }
 
-std::uint32_t TracingNdisLibrary::MakeNdisRequest(AdapterHandle adapter,
-                                                  const NdisRequest& request,
+std::uint32_t TracingNdisLibrary::MakeNdisRequest(AdapterHandle adapter, const NdisRequest& request,
                                                   CompletionRecord& completion, int wait) {
   std::array<std::uint8_t, 8> sent{};
   const std::size_t sentLength = catalogue::RequestHeaderLength(
@@ -67,7 +67,8 @@ std::uint32_t TracingNdisLibrary::MakeNdisRequest(AdapterHandle adapter,
   const std::uint32_t status = inner_->MakeNdisRequest(adapter, request, completion, wait);
 
   Stamp();
-  std::fprintf(out_, "%s %08x len=%u sent=", request.type == NdisRequestType::kSet ? "set" : "query",
+  std::fprintf(out_,
+               "%s %08x len=%u sent=", request.type == NdisRequestType::kSet ? "set" : "query",
                request.oid, request.length);
   PrintHex(out_, sent.data(), sentLength);
   std::fprintf(out_, " status=%08x answer=", status);
@@ -83,7 +84,9 @@ int TracingNdisLibrary::CloseAdapter(AdapterHandle adapter) {
   return rc;
 }
 
-EventHandle TracingNdisLibrary::CreateCompletionEvent() { return inner_->CreateCompletionEvent(); }
+EventHandle TracingNdisLibrary::CreateCompletionEvent() {
+  return inner_->CreateCompletionEvent();
+}
 void TracingNdisLibrary::ResetCompletionEvent(EventHandle event) {
   inner_->ResetCompletionEvent(event);
 }

@@ -50,9 +50,9 @@ AntennaReport RefreshAntennaReport(std::span<const double, 14> vswr) {
     if (v == 0.0) r.complete = false;
     FormatVswrValue(v, r.values[i]);
   }
-  // "max =%01.0d" with the void zero flag left out: channel 0 prints one blank.
-  r.maxChannelText.Format("max =%1.0d", r.maxChannel);
-  r.minChannelText.Format("min =%1.0d", r.minChannel);
+  // Precision 0 prints no digit for channel 0: the text ends in one blank.
+  r.maxChannelText.FormatUnchecked("max =%01.0d", r.maxChannel);
+  r.minChannelText.FormatUnchecked("min =%01.0d", r.minChannel);
   r.minText.Format("VSWR_min = %01.2f", r.minimum);
   r.maxText.Format("VSWR_max = %01.2f", r.maximum);
   r.verdict = AntennaVerdict(r.maximum, r.complete);

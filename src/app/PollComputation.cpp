@@ -88,7 +88,7 @@ void FormatThroughput(double sum, double& previous, bool warm, ShortText& out) {
   if (!warm || (sum == 0.0 && previous == 0.0) || sum < previous) {
     out.Assign("0");
   } else {
-    out.Format("%.0f", (sum - previous) * kPerSecond);  // "%00.0f": the zero flag pads nothing
+    out.FormatUnchecked("%00.0f", (sum - previous) * kPerSecond);
   }
   previous = sum;
 }

@@ -53,8 +53,10 @@ void LinkTimeline::Step() {
       break;
     case SignalShape::kRamp: {
       if (entering) rampFrom_ = signal_;
-      // The loader refuses a ramp without a duration.
-      const std::int64_t length = phase.duration ? phase.duration->count() : 1;
+      // The phase's last step reaches `to`. The loader refuses a ramp
+      // without a duration.
+      const std::int64_t duration = phase.duration ? phase.duration->count() : 0;
+      const std::int64_t length = std::max<std::int64_t>(duration - scenario_.timeStep.count(), 1);
       const std::int64_t into = std::min((t - starts_[index]).count(), length);
       const std::int64_t span = int{spec.to} - rampFrom_;
       // Rounded to the nearest, halves away from the start.

@@ -45,7 +45,8 @@ std::uint32_t ScriptedLibrary::MakeNdisRequest(AdapterHandle adapter, const Ndis
   call.type = request.type;
   call.oid = request.oid;
   call.length = request.length;
-  const std::size_t n = catalogue::RequestHeaderLength(request.oid, {request.buffer, request.length});
+  const std::size_t n =
+      catalogue::RequestHeaderLength(request.oid, {request.buffer, request.length});
   call.sent.assign(request.buffer, request.buffer + n);
   if (completion.hEvent == nullptr || wait != 1) call.what = "request-without-event";
   log.push_back(call);
@@ -64,15 +65,19 @@ std::uint32_t ScriptedLibrary::MakeNdisRequest(AdapterHandle adapter, const Ndis
 
 int ScriptedLibrary::CloseAdapter(AdapterHandle adapter) {
   Note("close", adapter);
-  ++closes;
+  ++tally->closes;
   return 0;
 }
 
 EventHandle ScriptedLibrary::CreateCompletionEvent() {
   return eventFails ? nullptr : static_cast<EventHandle>(&event_);
 }
-void ScriptedLibrary::ResetCompletionEvent(EventHandle) { Note("reset-event"); }
-void ScriptedLibrary::CloseCompletionEvent(EventHandle) { ++eventCloses; }
+void ScriptedLibrary::ResetCompletionEvent(EventHandle) {
+  Note("reset-event");
+}
+void ScriptedLibrary::CloseCompletionEvent(EventHandle) {
+  ++tally->eventCloses;
+}
 
 void ScriptedLibrary::Note(std::string what, AdapterHandle handle) {
   LoggedCall call;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,8 +38,12 @@ class ScriptedLibrary final : public NdisLibrary {
   std::map<std::size_t, std::uint32_t> statusAt;
   // Fills the answer of a request; called after the log entry is made.
   std::function<std::uint32_t(const NdisRequest&)> answer;
-  int closes = 0;
-  int eventCloses = 0;
+  // Outlives the library, which the adapter owns and destroys.
+  struct Tally {
+    int closes = 0;
+    int eventCloses = 0;
+  };
+  std::shared_ptr<Tally> tally = std::make_shared<Tally>();
 
   int GetFirstAdapterRegistryInfo(AdapterRegistryRecord& record) override;
   int GetNextAdapterRegistryInfo(AdapterRegistryRecord& record) override;
@@ -50,6 +55,13 @@ class ScriptedLibrary final : public NdisLibrary {
   EventHandle CreateCompletionEvent() override;
   void ResetCompletionEvent(EventHandle event) override;
   void CloseCompletionEvent(EventHandle event) override;
+
+  // Forgets the log and the scripted statuses; request positions count anew.
+  void Restart() {
+    log.clear();
+    statusAt.clear();
+    requests_ = 0;
+  }
 
   std::vector<const LoggedCall*> Requests() const;
   std::vector<std::string> Kinds() const;

@@ -214,17 +214,6 @@ TEST(PollComputation, LevelTexts) {
   }
 }
 
-TEST(PollComputation, BarPositionsAreHandedOnUnclamped) {
-  PollState state;
-  PollInputs in = Associated(200);
-  in.N = 90;
-  in.L = 2;
-  const PollResult r = ComputePoll(in, state);
-  EXPECT_EQ(r.signalBar, 200);
-  EXPECT_EQ(r.interferenceBar, 90);
-  EXPECT_EQ(r.linkErrorBar, 2);
-}
-
 TEST(PollComputation, PowerFigures) {
   const std::pair<std::uint8_t, const char*> settings[] = {
       {128, "100.0"}, {145, "80.6"}, {168, "60.2"}, {200, "40.1"}, {254, "20.2"},

@@ -1,0 +1,157 @@
+// The bytes, order, lengths and statuses of every card operation.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "adapter/CAdapter.h"
+#include "adapter/RequestCatalogue.h"
+#include "adapter/ScriptedLibrary.h"
+
+namespace quoril::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+
+// "oid len sent" for each request, for compact expectations.
+std::vector<std::string> Describe(const ScriptedLibrary& lib) {
+  std::vector<std::string> out;
+  for (const LoggedCall* c : lib.Requests()) {
+    char head[48];
+    std::snprintf(head, sizeof head, "%s %08x %u ", c->type == NdisRequestType::kSet ? "set" : "q",
+                  c->oid, c->length);
+    out.push_back(head + Hex(c->sent));
+  }
+  return out;
+}
+
+class CAdapterCatalogue : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    auto library = std::make_unique<ScriptedLibrary>();
+    library->adapters = {{"Prism"}};
+    lib = library.get();
+    adapter.Connect(std::move(library), ui);
+    adapter.FindInputAdapter();
+    lib->Restart();
+  }
+
+  // Makes the card answer `value` to every read of register 0x3E.
+  void CardHoldsTxPower(std::uint8_t value) {
+    lib->answer = [value](const NdisRequest& r) {
+      if (r.oid == catalogue::kOidCommand && r.buffer[0] == 0x30 && r.buffer[2] == 0x3E)
+        r.buffer[2] = value;
+      return 0u;
+    };
+  }
+
+  RecordingUi ui;
+  ScriptedLibrary* lib = nullptr;
+  CAdapter adapter;
+};
+
+const std::vector<std::string> kPollHead = {
+    "q ff010181 256 04 00 42 fd", "q ff010181 256 02 00 44 fd", "q ff010183 256 30 00 3e 00",
+    "q ff010183 256 30 00 74 00", "q ff010183 256 30 00 7c 00", "q ff010183 256 30 00 66 00"};
+const std::vector<std::string> kPollTail = {
+    "q ff010181 256 02 00 c1 fd", "q ff010181 256 02 00 40 fd", "q ff020191 256 12 01 02 02",
+    "q ff020191 256 13 01 02 02", "q ff020191 256 10 01 02 02", "q ff020191 256 11 01 02 02",
+    "q ff010181 8192 02 00 43 fd"};
+
+std::vector<std::string> Poll(std::vector<std::string> middle) {
+  std::vector<std::string> all = kPollHead;
+  all.insert(all.end(), middle.begin(), middle.end());
+  all.insert(all.end(), kPollTail.begin(), kPollTail.end());
+  return all;
+}
+
+TEST_F(CAdapterCatalogue, PollByPowerControlState) {
+  adapter.TxPowerControl = 0;
+  adapter.bufTxPower.fill(0xAA);
+  adapter.PacketGetStatus();
+  EXPECT_THAT(Describe(*lib), ElementsAreArray(Poll({})));
+  EXPECT_EQ(adapter.bufTxPower[0], 0xAA) << "control off must not touch bufTxPower";
+
+  lib->log.clear();
+  adapter.TxPowerControl = 1;
+  adapter.TxPowerValue = 128;
+  CardHoldsTxPower(128);
+  adapter.PacketGetStatus();
+  EXPECT_THAT(Describe(*lib), ElementsAreArray(Poll({"q ff010183 256 30 00 3e 00"})));
+
+  lib->log.clear();
+  adapter.TxPowerValue = 200;
+  adapter.PacketGetStatus();
+  EXPECT_THAT(Describe(*lib),
+              ElementsAreArray(Poll({"q ff010183 256 30 00 3e 00", "q ff010183 256 31 00 3e 00 c8",
+                                     "q ff010183 256 38 15 00 00 08 00"})));
+}
+
+TEST_F(CAdapterCatalogue, FailingRequestDoesNotStopThePollAndLastStatusRemains) {
+  adapter.TxPowerControl = 0;
+  lib->statusAt[2] = 0xC0000001;  // the first register read
+  EXPECT_FALSE(adapter.PacketGetStatus());
+  EXPECT_EQ(lib->Requests().size(), 13u);
+  EXPECT_EQ(adapter.nNdisStatus, 0u);
+
+  lib->Restart();
+  lib->statusAt[12] = 6;  // the signal record
+  EXPECT_TRUE(adapter.PacketGetStatus());
+  EXPECT_EQ(adapter.nNdisStatus, 6u);
+}
+
+TEST_F(CAdapterCatalogue, TestCommandsAndRegisterWrites) {
+  adapter.PacketSetChannel(14);
+  adapter.PacketSetTxLevel(128);
+  adapter.PacketReadReg74();
+  adapter.PacketStartScan();
+  adapter.PacketStopTest();
+  adapter.PacketClearReg62();
+  EXPECT_THAT(Describe(*lib),
+              ElementsAre("q ff010183 256 38 08 0e 00 00 00", "q ff010183 256 38 0e ff ff 00 00",
+                          "q ff010183 256 31 00 3e 00 80", "q ff010183 256 38 0e ff ff 00 00",
+                          "q ff010183 256 30 00 74 00", "q ff010183 256 38 10 18 f5 68 00",
+                          "q ff010183 256 38 0f 20 00 00 00", "q ff010183 256 31 00 62 00 00"));
+  // The 0x74 read writes a fifth, zero byte that the trace does not show.
+  EXPECT_EQ(adapter.bufReg74Test[4], 0);
+}
+
+TEST_F(CAdapterCatalogue, RescanResetsThroughputWhateverTheCardAnswers) {
+  adapter.PrevRxCount = 5.0;
+  adapter.PrevTxCount = 7.0;
+  adapter.ThroughputWarmup = 3;
+  lib->statusAt[0] = 0xC0000001;
+  EXPECT_TRUE(adapter.PacketRescan());
+  EXPECT_EQ(adapter.PrevRxCount, 0.0);
+  EXPECT_EQ(adapter.PrevTxCount, 0.0);
+  EXPECT_EQ(adapter.ThroughputWarmup, 0);
+  EXPECT_THAT(Describe(*lib), ElementsAre("set ff020198 256 0f 00 22 00 00 00"));
+  EXPECT_EQ(adapter.nNdisStatus, 0xC0000001u);
+}
+
+TEST_F(CAdapterCatalogue, EveryRequestGoesThroughTheOpenHandleAndWaitsOnTheEvent) {
+  adapter.TxPowerControl = 1;
+  adapter.TxPowerValue = 1;
+  adapter.PacketGetStatus();
+  adapter.PacketSetTxLevel(3);
+  for (const LoggedCall& c : lib->log) {
+    EXPECT_EQ(c.what, "request");
+    EXPECT_EQ(c.handle, adapter.hInputAdapter);
+  }
+}
+
+TEST_F(CAdapterCatalogue, AnswersStayInTheirOwnBuffers) {
+  lib->answer = [](const NdisRequest& r) {
+    r.buffer[r.length - 1] = static_cast<std::uint8_t>(r.buffer[2] ^ r.buffer[0]);
+    return 0u;
+  };
+  adapter.TxPowerControl = 0;
+  adapter.PacketGetStatus();
+  EXPECT_EQ(adapter.bufReg7C[255], 0x30 ^ 0x7C);
+  EXPECT_EQ(adapter.bufReg66[255], 0x30 ^ 0x66);
+  EXPECT_EQ(adapter.bufCount13[255], 0x13 ^ 0x02);
+  EXPECT_EQ(adapter.bufFD43[8191], 0x02 ^ 0x43);
+}
+
+}  // namespace
+}  // namespace quoril::testing

@@ -1,0 +1,154 @@
+// Finding, opening and closing the card.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "adapter/CAdapter.h"
+#include "adapter/RequestCatalogue.h"
+#include "adapter/ScriptedLibrary.h"
+
+namespace quoril::testing {
+namespace {
+
+using ::testing::ElementsAre;
+
+class CAdapterConnection : public ::testing::Test {
+ protected:
+  ScriptedLibrary& Connect(std::vector<FakeAdapter> adapters) {
+    auto library = std::make_unique<ScriptedLibrary>();
+    library->adapters = std::move(adapters);
+    lib = library.get();
+    adapter = std::make_unique<CAdapter>();
+    adapter->Connect(std::move(library), ui);
+    lib->log.clear();
+    return *lib;
+  }
+
+  RecordingUi ui;
+  ScriptedLibrary* lib = nullptr;
+  std::unique_ptr<CAdapter> adapter;
+};
+
+TEST_F(CAdapterConnection, EmptyRegistryShowsMessageWithoutOpenAttempt) {
+  Connect({});
+  adapter->FindInputAdapter();
+  EXPECT_THAT(lib->Kinds(), ElementsAre("first"));
+  EXPECT_THAT(ui.messages, ElementsAre("|Can not find the PC card WLAN"));
+  EXPECT_EQ(ui.exitCode, 0);
+  EXPECT_EQ(adapter->InputAdapter, 0);
+}
+
+TEST_F(CAdapterConnection, SkipsAdapterThatCannotOpenAndUsesTheNextThatAnswers) {
+  Connect({{"Broken", false, true}, {"Prism", true, true}});
+  adapter->FindInputAdapter();
+
+  EXPECT_THAT(lib->Kinds(), ElementsAre("first", "open Broken", "last-error", "next", "open Prism",
+                                        "request", "close", "open Prism", "request", "request"));
+  EXPECT_STREQ(adapter->AdapterName, "Prism");
+  EXPECT_EQ(adapter->InputAdapter, 1);
+  EXPECT_EQ(adapter->hInputAdapter, 101);
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(ui.exitCode, -1);
+
+  const auto requests = lib->Requests();
+  ASSERT_EQ(requests.size(), 3u);
+  // The probe, then the station address, then the first signal record.
+  EXPECT_EQ(requests[0]->oid, catalogue::kOidRecord);
+  EXPECT_EQ(Hex(requests[0]->sent), "00 00 01 fc");
+  EXPECT_EQ(requests[0]->length, 256u);
+  EXPECT_EQ(requests[1]->oid, catalogue::kOidCurrentAddress);
+  EXPECT_EQ(requests[1]->length, 6u);
+  EXPECT_EQ(requests[2]->oid, catalogue::kOidRecord);
+  EXPECT_EQ(Hex(requests[2]->sent), "08 00 43 fd");
+  EXPECT_EQ(requests[2]->length, 8192u);
+}
+
+TEST_F(CAdapterConnection, ClosesEveryCandidateBeforeTheNextAndNeverTwice) {
+  Connect({{"A", true, false}, {"B", true, false}});
+  adapter->FindInputAdapter();
+
+  EXPECT_THAT(lib->Kinds(), ElementsAre("first", "open A", "request", "close", "next", "open B",
+                                        "request", "close", "next"));
+  EXPECT_THAT(ui.messages, ElementsAre("|Can not find the PC card WLAN"));
+  EXPECT_EQ(ui.exitCode, 0);
+
+  const auto tally = lib->tally;
+  adapter.reset();
+  EXPECT_EQ(tally->closes, 2);
+  EXPECT_EQ(tally->eventCloses, 1);
+}
+
+TEST_F(CAdapterConnection, SignalRecordFailureShowsStatusWithAtLeastFourDigits) {
+  struct Case {
+    std::uint32_t status;
+    const char* text;
+  };
+  for (const Case c : {Case{1, "nNdisStatus: 0001 "}, Case{0xC0000001, "nNdisStatus: c0000001 "}}) {
+    Connect({{"Prism"}});
+    lib->statusAt[2] = c.status;  // probe, address, then the signal record
+    adapter->FindInputAdapter();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0], std::string("Error! --> PacketGetChanel|") + c.text);
+    EXPECT_EQ(adapter->nNdisStatus, c.status);
+    ui.messages.clear();
+  }
+}
+
+TEST_F(CAdapterConnection, AddressFailureIsShownAndOpeningGoesOn) {
+  Connect({{"Prism"}});
+  lib->statusAt[1] = 0xC0000001;
+  adapter->FindInputAdapter();
+  EXPECT_THAT(ui.messages,
+              ElementsAre("Error!|In InitInputAdapter: PacketGetAddress returned nonzero"));
+  EXPECT_EQ(lib->Requests().size(), 3u);
+  EXPECT_EQ(adapter->hInputAdapter, 100);
+}
+
+TEST_F(CAdapterConnection, ReopenFailureShowsErrorAndThrows) {
+  Connect({{"Prism"}});
+  adapter->FindInputAdapter();
+  lib->adapters[0].opens = false;
+  std::snprintf(adapter->AdapterName, sizeof adapter->AdapterName, "Prism");
+  EXPECT_THROW(adapter->InitInputAdapter(), CAdapter::Initialization);
+  EXPECT_THAT(ui.messages,
+              ElementsAre("Error!|In InitInputAdapter: hInputAdapter == INVALID_HANDLE_VALUE"));
+}
+
+TEST_F(CAdapterConnection, SearchingAgainClosesTheOpenHandleFirst) {
+  Connect({{"Prism"}});
+  adapter->FindInputAdapter();
+  lib->log.clear();
+  adapter->FindInputAdapter();
+  EXPECT_THAT(lib->Kinds(), ElementsAre("close", "first", "open Prism", "request", "close",
+                                        "open Prism", "request", "request"));
+  const auto tally = lib->tally;
+  adapter.reset();
+  EXPECT_EQ(tally->closes, 4);  // two probes, the open handle, and the exit
+}
+
+TEST_F(CAdapterConnection, DestructionWithoutOpenAdapterMakesNoClose) {
+  Connect({});
+  const auto tally = lib->tally;
+  adapter.reset();
+  EXPECT_EQ(tally->closes, 0);
+  EXPECT_EQ(tally->eventCloses, 1);
+}
+
+TEST(CAdapterEvent, FailingEventThrowsAndIsResetOtherwise) {
+  RecordingUi ui;
+  auto failing = std::make_unique<ScriptedLibrary>();
+  failing->eventFails = true;
+  CAdapter broken;
+  EXPECT_THROW(broken.Connect(std::move(failing), ui), CAdapter::Initialization);
+
+  auto good = std::make_unique<ScriptedLibrary>();
+  ScriptedLibrary* lib = good.get();
+  CAdapter adapter;
+  adapter.Connect(std::move(good), ui);
+  EXPECT_THAT(lib->Kinds(), ElementsAre("reset-event"));
+  EXPECT_NE(adapter.m_Overlapped.hEvent, nullptr);
+  EXPECT_EQ(adapter.hInputAdapter, kInvalidAdapter);
+}
+
+}  // namespace
+}  // namespace quoril::testing
