@@ -17,8 +17,8 @@ SimulatedAdapter::SimulatedAdapter(std::string_view scenarioName)
   adapter.FindInputAdapter();
 }
 
-std::vector<std::string> AntennaCommands(CardScript& card) {
-  std::vector<std::string> out;
+Commands AntennaCommands(CardScript& card) {
+  Commands out;
   for (const LoggedCall* c : card.library().Requests()) {
     if (c->oid != kOidCommand || c->sent.size() < 3) continue;
     const std::uint8_t command = c->sent[0];
@@ -34,6 +34,10 @@ std::vector<std::string> AntennaCommands(CardScript& card) {
     }
   }
   return out;
+}
+
+Commands After(const Commands& all, std::size_t mark) {
+  return Commands(all.begin() + static_cast<std::ptrdiff_t>(mark), all.end());
 }
 
 QTimer* SweepTimerOf(QWidget& chart) {

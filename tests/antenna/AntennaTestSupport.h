@@ -30,7 +30,10 @@ struct SimulatedAdapter {
 
 // The card commands the antenna test sends, in order, the level fences left
 // out: "chan N", "level N", "read 74", "stop".
-std::vector<std::string> AntennaCommands(CardScript& card);
+using Commands = std::vector<std::string>;
+Commands AntennaCommands(CardScript& card);
+// Those sent after the first `mark`.
+Commands After(const Commands& all, std::size_t mark);
 
 class RecordingBoxes final : public MessageBoxes {
  public:
