@@ -6,15 +6,33 @@
 #include <utility>
 
 #include "adapter/TracingNdisLibrary.h"
+#ifdef _WIN32
+#include "adapter/Win32NdisLibrary.h"
+#endif
 #include "sim/ScenarioLoader.h"
 #include "sim/SimulatedCard.h"
 
 namespace quoril {
 namespace {
 
-// The request library of the platform; nullptr where there is none.
-std::unique_ptr<NdisLibrary> LoadRealLibrary() {
-  return nullptr;
+// The request library of the platform, with a description for titles; no
+// library where there is none. On Windows it is always there: a missing or
+// incomplete W32N50.dll finds no adapter, as a computer without the card
+// does, and the description says what is wrong with it.
+struct RealLibrary {
+  std::unique_ptr<NdisLibrary> library;
+  std::string description;
+};
+
+RealLibrary LoadRealLibrary() {
+#ifdef _WIN32
+  auto library = std::make_unique<Win32NdisLibrary>();
+  std::string description =
+      library->IsUsable() ? Win32NdisLibrary::kDefaultLibrary : library->Problem();
+  return {std::move(library), std::move(description)};
+#else
+  return {};
+#endif
 }
 
 struct FileCloser {
@@ -80,16 +98,13 @@ Scenario LoadSimulation(const std::string& name) {
 }  // namespace
 
 bool RealLibraryAvailable() {
-  return LoadRealLibrary() != nullptr;
+  return LoadRealLibrary().library != nullptr;
 }
 
 Card SetUpCard(const CardOptions& options) {
-  std::unique_ptr<NdisLibrary> inner;
-  if (!options.simulate) inner = LoadRealLibrary();
-  if (inner && options.fast) {
-    throw CardSetupError(
-        "--fast needs the simulated card (--simulate): a real card keeps real time");
-  }
+  RealLibrary real;
+  if (!options.simulate) real = LoadRealLibrary();
+  std::unique_ptr<NdisLibrary> inner = std::move(real.library);
 
   Card card;
   if (options.fast) {
@@ -98,7 +113,7 @@ Card SetUpCard(const CardOptions& options) {
     card.clock = std::make_shared<SteadyClock>();
   }
   if (inner) {
-    card.description = "W32N50.dll";
+    card.description = real.description;
   } else {
     const Scenario scenario = LoadSimulation(options.simulate.value_or(""));
     card.simulated = true;

@@ -21,12 +21,13 @@ struct CardOptions {
   std::optional<std::string> simulate;
   // Empty: no trace. "-": standard error. Otherwise a file, truncated.
   std::string trace;
-  // A manual clock that lets each wait pass at once; only with the simulated
-  // card, whose time it also drives, so that a run is instant and repeatable.
+  // A manual clock that lets each wait pass at once. The simulated card's
+  // time runs on it too, so that a run is instant and repeatable; a real card
+  // keeps its own time and is simply polled back to back.
   bool fast = false;
 };
 
-// Bad scenario, unwritable trace file, --fast on the real card: what() is a
+// Bad scenario, unwritable trace file: what() is a
 // message for the user.
 class CardSetupError : public std::runtime_error {
  public:

@@ -42,8 +42,8 @@ struct CardFlags {
                     "Write one line per card request to FILE ('-' for standard error)")
         ->type_name("FILE");
     command.add_flag("--fast", card.fast,
-                     "Simulated card only: let time pass without waiting, so that a run is "
-                     "instant and the same every time");
+                     "Let time pass without waiting: with the simulated card a run is instant "
+                     "and the same every time; a real card is polled back to back");
     command.set_version_flag("--version", std::string("quoril-cli ") + QUORIL_VERSION);
   }
 
