@@ -37,7 +37,6 @@ class LinkMonitorTest : public QObject {
   void ACardThatCannotBeOpenedAgainEndsWithAMessage();
   void CaptionNamesTheSimulatedCard();
   void EachLinkStateShowsItsTextsAndBars();
-  void AFrozenSignalOutOfRangeCountsAsLostAfter22Ticks();
   void ThroughputWaitsTwoUpdatesAndRescanStartsItAgain();
   void DriverOffStopsThePollAndClosesTheWindow();
   void DriverFailureAsksRetryOrCancel();
@@ -338,29 +337,6 @@ void LinkMonitorTest::EachLinkStateShowsItsTextsAndBars() {
              c.signalColour.value_or(BarControl::DefaultBarColor()));
     QVERIFY(TextOf(*dialog, 1055).isEmpty());  // no throughput before the sixth tick
   }
-}
-
-void LinkMonitorTest::AFrozenSignalOutOfRangeCountsAsLostAfter22Ticks() {
-  Rig rig;
-  rig.Link(5, 40, 5, 60);
-  auto dialog = rig.Open();
-  Tick(*dialog, 22);  // the first tick changes the last reading from 0
-  QVERIFY(TextOf(*dialog, 1052).startsWith(QLatin1String("Associated - BSS ID")));
-  QCOMPARE(BarOf(*dialog, kSignalBar).Pos(), 40);
-  Tick(*dialog);
-  QCOMPARE(TextOf(*dialog, 1052), QStringLiteral("Scanning... Low Signal Streng"));
-  QCOMPARE(TextOf(*dialog, 1113), QStringLiteral("Scanning"));
-  QCOMPARE(BarOf(*dialog, kSignalBar).Pos(), 0);
-  QCOMPARE(BarOf(*dialog, kLinkErrorBar).Pos(), 60);
-
-  rig.card.registers[kRegRxLevel] = 8;
-  Tick(*dialog);
-  QCOMPARE(TextOf(*dialog, 1052), QStringLiteral("Scanning... INTERFERENCE !!!"));
-
-  rig.card.SetSignal(41);  // one change brings the link back on that tick
-  Tick(*dialog);
-  QVERIFY(TextOf(*dialog, 1052).startsWith(QLatin1String("Associated - BSS ID")));
-  QCOMPARE(BarOf(*dialog, kSignalBar).Pos(), 41);
 }
 
 void LinkMonitorTest::ThroughputWaitsTwoUpdatesAndRescanStartsItAgain() {
