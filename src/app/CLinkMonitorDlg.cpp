@@ -4,6 +4,7 @@
 #include <QMenu>
 
 #include "airscan/CAirScanDlg.h"
+#include "antenna/AntennaTestCommand.h"
 #include "app/BoxAdapterUi.h"
 #include "app/CAboutDlg.h"
 #include "app/PollTick.h"
@@ -166,8 +167,10 @@ void CLinkMonitorDlg::OnTxPower() {
                     chosen.PowerValue());
 }
 
-// The antenna windows hook in here.
-void CLinkMonitorDlg::OnAntennaTest() {}
+// The poll goes on while the antenna test runs.
+void CLinkMonitorDlg::OnAntennaTest() {
+  RunAntennaTest(adapter_, services_.profile, services_.boxes);
+}
 
 void CLinkMonitorDlg::OnAirScan() {
   CAirScanDlg dialog(adapter_);

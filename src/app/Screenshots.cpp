@@ -9,6 +9,7 @@
 #include <functional>
 #include <iostream>
 
+#include "antenna/CAntennaTestDlg.h"
 #include "app/BoxAdapterUi.h"
 #include "app/CLinkMonitorDlg.h"
 #include "app/MemoryProfile.h"
@@ -20,6 +21,11 @@ namespace {
 
 constexpr int kTxPowerButton = 1105;
 constexpr int kAirScanButton = 1024;
+constexpr int kAntennaTestButton = 1112;
+// The chart draws a few sweeps; the report fills in once a sweep has passed
+// under it.
+constexpr int kAntennaSweepsMs = 2000;
+constexpr int kAntennaReportMs = 1500;
 
 class Camera {
  public:
@@ -40,9 +46,11 @@ class Camera {
   }
 
   // Runs `open`, which opens a modal dialog, and takes the dialog after
-  // `ms`, then ends it with OK.
-  void TakeModal(const std::function<void()>& open, int ms, const QString& name) {
-    QTimer::singleShot(ms, [this, name] {
+  // `ms`, then hands it to `then`, which ends it (with OK unless told).
+  using Then = std::function<void(TemplateDialog&)>;
+  void TakeModal(const std::function<void()>& open, int ms, const QString& name,
+                 const Then& then = EndWithOk) {
+    QTimer::singleShot(ms, [this, name, then] {
       auto* dialog = qobject_cast<TemplateDialog*>(QApplication::activeModalWidget());
       if (!dialog) {
         std::cerr << "quoril: no window to take for " << name.toStdString() << '\n';
@@ -50,10 +58,12 @@ class Camera {
         return;
       }
       Take(*dialog, name);
-      dialog->OnCommand(TemplateDialog::kIdOk);
+      then(*dialog);
     });
     open();
   }
+
+  static void EndWithOk(TemplateDialog& dialog) { dialog.OnCommand(TemplateDialog::kIdOk); }
 
   bool Ok() const { return ok_; }
 
@@ -88,6 +98,13 @@ int TakeScreenshots(CAdapter& adapter, const std::string& folder, bool simulated
                      QStringLiteral("air-scan.png"));
     camera.TakeModal([&main] { main.OnSysCommand(CLinkMonitorDlg::kIdmAboutBox); }, 300,
                      QStringLiteral("about.png"));
+    camera.TakeModal([&main] { main.OnCommand(kAntennaTestButton); }, kAntennaSweepsMs,
+                     QStringLiteral("antenna-test.png"),
+                     [&camera](TemplateDialog& test) {
+                       camera.TakeModal([&test] { test.OnCommand(CAntennaTestDlg::kInformButton); },
+                                        kAntennaReportMs, QStringLiteral("antenna-report.png"));
+                       test.OnCommand(TemplateDialog::kIdCancel);
+                     });
     main.OnCommand(TemplateDialog::kIdOk);
   } catch (const ProgramExit& exit) {
     return exit.code == 0 ? 1 : exit.code;
