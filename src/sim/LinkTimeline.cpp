@@ -43,11 +43,11 @@ void LinkTimeline::Step() {
   const bool entering = step_ == 0 || index != phase_;
   phase_ = index;
   const LinkPhase& phase = scenario_.phases[index];
-  const SignalSpec& spec = phase.signal;
+  const SignalPlan& plan = phase.signal;
   const auto draw = static_cast<std::uint32_t>(random_());
 
-  if (entering && spec.hasStart) signal_ = spec.value;
-  switch (spec.shape) {
+  if (entering && plan.hasStart) signal_ = plan.value;
+  switch (plan.shape) {
     case SignalShape::kConstant:
     case SignalShape::kFrozen:
       break;
@@ -58,17 +58,17 @@ void LinkTimeline::Step() {
       const std::int64_t duration = phase.duration ? phase.duration->count() : 0;
       const std::int64_t length = std::max<std::int64_t>(duration - scenario_.timeStep.count(), 1);
       const std::int64_t into = std::min((t - starts_[index]).count(), length);
-      const std::int64_t span = int{spec.to} - rampFrom_;
+      const std::int64_t span = int{plan.to} - rampFrom_;
       // Rounded to the nearest, halves away from the start.
       const std::int64_t offset = (2 * span * into + (span < 0 ? -length : length)) / (2 * length);
       signal_ = rampFrom_ + static_cast<int>(offset);
       break;
     }
     case SignalShape::kWalk: {
-      if (entering && spec.hasStart) break;
-      const int width = 2 * spec.maxStep + 1;
-      const int delta = static_cast<int>(draw % static_cast<std::uint32_t>(width)) - spec.maxStep;
-      signal_ = std::clamp(signal_ + delta, int{spec.min}, int{spec.max});
+      if (entering && plan.hasStart) break;
+      const int width = 2 * plan.maxStep + 1;
+      const int delta = static_cast<int>(draw % static_cast<std::uint32_t>(width)) - plan.maxStep;
+      signal_ = std::clamp(signal_ + delta, int{plan.min}, int{plan.max});
       break;
     }
   }

@@ -33,7 +33,7 @@ struct AccessPoint {
 enum class SignalShape { kConstant, kRamp, kWalk, kFrozen };
 
 // The signal byte (record 0xFD43, byte 6) during one phase.
-struct SignalSpec {
+struct SignalPlan {
   SignalShape shape = SignalShape::kConstant;
   // Constant: the value. Ramp and walk: the start, when hasStart; otherwise
   // they start from wherever the previous phase left the signal.
@@ -53,7 +53,7 @@ struct TrafficRates {
 struct LinkPhase {
   std::optional<Millis> duration;  // absent: lasts for ever (last phase only)
   std::uint8_t portStatus = 4;
-  SignalSpec signal;
+  SignalPlan signal;
   std::uint8_t interference = 0;  // register 0x7C outside a scan
   std::uint8_t linkErrors = 0;    // register 0x66 outside a scan
   std::uint8_t rate = 8;          // record 0xFD44 rate code

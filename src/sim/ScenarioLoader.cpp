@@ -74,46 +74,46 @@ TrafficRates ReadRates(JsonObject& object, TrafficRates rates) {
 }
 
 // A number is a constant; an object has a "kind": constant, ramp, walk or frozen.
-SignalSpec ReadSignal(const JsonField& field, const LinkPhase& phase) {
-  SignalSpec spec;
+SignalPlan ReadSignal(const JsonField& field, const LinkPhase& phase) {
+  SignalPlan signal;
   if (field.Value().is_number() || field.Value().is_string()) {
-    spec.value = field.Byte();
-    return spec;
+    signal.value = field.Byte();
+    return signal;
   }
   JsonObject object(field);
   const JsonField kindField = object.Required("kind");
   const std::string kind = kindField.String();
   const auto start = [&](std::string_view key) {
     const auto value = object.Optional(key);
-    spec.hasStart = value.has_value();
-    if (value) spec.value = value->Byte();
+    signal.hasStart = value.has_value();
+    if (value) signal.value = value->Byte();
   };
   if (kind == "constant") {
-    spec.value = object.Required("value").Byte();
+    signal.value = object.Required("value").Byte();
   } else if (kind == "frozen") {
-    spec.shape = SignalShape::kFrozen;
+    signal.shape = SignalShape::kFrozen;
     start("value");
   } else if (kind == "ramp") {
-    spec.shape = SignalShape::kRamp;
+    signal.shape = SignalShape::kRamp;
     start("from");
-    spec.to = object.Required("to").Byte();
+    signal.to = object.Required("to").Byte();
     if (!phase.duration) field.Fail("a ramp needs a phase with \"durationMs\"");
   } else if (kind == "walk") {
-    spec.shape = SignalShape::kWalk;
+    signal.shape = SignalShape::kWalk;
     start("start");
-    Take(object, "min", spec.min, ByteOf);
-    Take(object, "max", spec.max, ByteOf);
-    Take(object, "maxStep", spec.maxStep,
+    Take(object, "min", signal.min, ByteOf);
+    Take(object, "max", signal.max, ByteOf);
+    Take(object, "maxStep", signal.maxStep,
          [](const JsonField& f) { return static_cast<std::uint8_t>(f.Integer(1, 255)); });
-    if (spec.min > spec.max) field.Fail("\"min\" is above \"max\"");
-    if (spec.hasStart && (spec.value < spec.min || spec.value > spec.max)) {
+    if (signal.min > signal.max) field.Fail("\"min\" is above \"max\"");
+    if (signal.hasStart && (signal.value < signal.min || signal.value > signal.max)) {
       field.Fail("\"start\" lies outside \"min\" to \"max\"");
     }
   } else {
     kindField.Fail("unknown signal kind \"" + kind + "\"; expected constant, ramp, walk or frozen");
   }
   object.RejectUnknownKeys();
-  return spec;
+  return signal;
 }
 
 // Phases inherit every value they do not set from the phase before; the
@@ -124,7 +124,7 @@ LinkPhase ReadPhase(const JsonField& field, const LinkPhase* previous, const Sce
   LinkPhase phase;
   if (previous) {
     phase = *previous;
-    phase.signal = SignalSpec{SignalShape::kFrozen, 0, false};
+    phase.signal = SignalPlan{SignalShape::kFrozen, 0, false};
   }
   phase.duration.reset();
   Take(object, "durationMs", phase.duration, [](const JsonField& f) { return Time(f, 1); });
