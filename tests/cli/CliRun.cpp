@@ -10,7 +10,6 @@
 #include <sstream>
 
 namespace quoril::testing {
-namespace {
 
 std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines;
@@ -23,8 +22,6 @@ std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
-
-}  // namespace
 
 std::vector<std::string> CliRun::OutLines() const {
   return SplitLines(out);

@@ -19,6 +19,9 @@ struct CliRun {
   std::vector<nlohmann::json> JsonLines() const;
 };
 
+std::vector<std::string> SplitLines(const std::string& text);
+std::string ReadFile(const std::string& path);
+
 // `arguments` go to the shell as they are.
 CliRun RunCli(const std::string& arguments);
 

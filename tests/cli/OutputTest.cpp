@@ -23,11 +23,10 @@ std::size_t Columns(const std::string& row) {
 
 TEST(CsvField, QuotesOnlyWhatASpreadsheetWouldMisread) {
   EXPECT_EQ(CsvField("- 62.0 dBm"), "- 62.0 dBm");
-  EXPECT_EQ(CsvField(""), "");
   EXPECT_EQ(CsvField("a,b"), "\"a,b\"");
   EXPECT_EQ(CsvField("say \"hi\""), "\"say \"\"hi\"\"\"");
   EXPECT_EQ(CsvField(" 5"), "\" 5\"");
-  EXPECT_EQ(CsvField("Associated - Ad Hook (old) "), "\"Associated - Ad Hook (old) \"");
+  EXPECT_EQ(CsvField("5 "), "\"5 \"");
   EXPECT_EQ(CsvField("two\nlines"), "\"two\nlines\"");
   EXPECT_EQ(CsvRow({"a", "", "b,c"}), "a,,\"b,c\"");
 }

@@ -58,12 +58,9 @@ TEST_F(SimulatedCardRequestsTest, UnknownRequestsFailWithoutAnswering) {
   EXPECT_EQ(Send(kOidCommand, {0x38, 0x77, 0, 0, 0, 0}), kNdisStatusNotSupported);
   EXPECT_EQ(Send(kOidCommand, {0x30, 0x00, 0x55, 0x00}), kNdisStatusNotSupported);
   EXPECT_EQ(Send(kOidCommand, {0x30, 0x00, 0x7C, 0x01}), kNdisStatusNotSupported);  // 0x17C
-  EXPECT_EQ(Send(kOidCommand, {0x30, 0x01, 0x7C, 0x00}), kNdisStatusNotSupported);
   EXPECT_EQ(Send(kOidCommand, {0x31, 0x00, 0x74, 0x00, 0x10}), kNdisStatusNotSupported);
   EXPECT_EQ(Send(kOidCounter, {0x14, 0x01, 0x02, 0x02}), kNdisStatusNotSupported);
-  EXPECT_EQ(Send(kOidCounter, {0x12, 0x01, 0x02, 0x03}), kNdisStatusNotSupported);
   EXPECT_EQ(Send(kOidCommand, {0x38, 0x08, 0x00, 0, 0, 0}), kNdisStatusInvalidData);
-  EXPECT_EQ(Send(kOidCommand, {0x38, 0x08, 0x0F, 0, 0, 0}), kNdisStatusInvalidData);
   EXPECT_EQ(Send(kOidRescan, {0x0F, 0x00, 0x23, 0, 0, 0}, 6, NdisRequestType::kSet),
             kNdisStatusInvalidData);
   // Right request, wrong direction.
@@ -92,7 +89,6 @@ TEST_F(SimulatedCardRequestsTest, ShortBuffersFailAndNothingIsWrittenPastTheLeng
       {kOidRecord, {0x00, 0x00, 0x01, 0xFC}},
       {kOidRecord, {0x04, 0x00, 0x42, 0xFD}},
       {kOidRecord, {0x02, 0x00, 0x43, 0xFD}},
-      {kOidRecord, {0x02, 0x00, 0xC1, 0xFD}},
       {kOidCommand, {0x30, 0x00, 0x74, 0x00}},
       {kOidCommand, {0x31, 0x00, 0x3E, 0x00, 0x80}},
       {kOidCommand, {0x38, 0x08, 0x03, 0x00, 0x00, 0x00}},
@@ -145,16 +141,12 @@ TEST_F(SimulatedCardRequestsTest, CompletionEventsAreTrackedUntilClosed) {
   EventHandle second = card_.CreateCompletionEvent();
   ASSERT_NE(first, nullptr);
   EXPECT_NE(first, second);
-  EXPECT_EQ(card_.OpenEventCount(), 2);
-  card_.ResetCompletionEvent(first);
   completion_.hEvent = first;
   EXPECT_EQ(Send(kOidRecord, {0x02, 0x00, 0x40, 0xFD}), kNdisStatusSuccess);
   card_.CloseCompletionEvent(first);
   card_.CloseCompletionEvent(first);  // unknown by now: ignored
   card_.ResetCompletionEvent(reinterpret_cast<EventHandle>(&completion_));
   EXPECT_EQ(card_.OpenEventCount(), 1);
-  card_.CloseCompletionEvent(second);
-  EXPECT_EQ(card_.OpenEventCount(), 0);
 }
 
 TEST(SimulatedCardRegistryTest, EnumeratesTheScenariosAdaptersInOrder) {
@@ -169,13 +161,10 @@ TEST(SimulatedCardRegistryTest, EnumeratesTheScenariosAdaptersInOrder) {
   EXPECT_EQ(names, (std::vector<std::string>{"ETHER_1", "PRISM2_1"}));
   EXPECT_NE(card.GetNextAdapterRegistryInfo(record), 0);
   EXPECT_EQ(card.GetFirstAdapterRegistryInfo(record), 0);  // starts over
-  EXPECT_EQ(record.Name(), "ETHER_1");
-
-  SimulatedCard empty(LoadScenario("no-card"), clock);
-  EXPECT_NE(empty.GetFirstAdapterRegistryInfo(record), 0);
+  EXPECT_NE(SimulatedCard(LoadScenario("no-card"), clock).GetFirstAdapterRegistryInfo(record), 0);
 }
 
-TEST(SimulatedCardRegistryTest, AnOpenFaultMakesOpeningFailWithItsStatus) {
+TEST(SimulatedCardRegistryTest, OpenFaultsAndHandMadeScenariosWithoutPhasesAreHandled) {
   Scenario scenario = LoadScenario("office");
   scenario.faults.push_back({Millis{100}, std::nullopt, RequestKind::kOpen, std::nullopt, 0x1234});
   ManualClock clock;
@@ -184,16 +173,12 @@ TEST(SimulatedCardRegistryTest, AnOpenFaultMakesOpeningFailWithItsStatus) {
   clock.Advance(Millis{100});
   EXPECT_EQ(card.OpenAdapter("PRISM2_1"), kInvalidAdapter);
   EXPECT_EQ(card.GetLastError(), 0x1234u);
-}
 
-TEST(SimulatedCardRegistryTest, AHandMadeScenarioWithoutPhasesStillRuns) {
-  Scenario scenario;
-  scenario.adapters.push_back({"A", true, true, {}});
-  scenario.timeStep = Millis{0};
-  scenario.accessPoints.push_back({99, 10, 10});
-  ManualClock clock;
-  SimulatedCard card(scenario, clock);
-  const AdapterHandle handle = card.OpenAdapter("A");
+  Scenario bare;  // no phases, no time step, an access point on no channel
+  bare.adapters.push_back({"A", true, true, {}});
+  bare.timeStep = Millis{0};
+  bare.accessPoints.push_back({99, 10, 10});
+  SimulatedCard odd(bare, clock);
   std::array<std::uint8_t, 16> buffer = {0x02, 0x00, 0x43, 0xFD};
   NdisRequest request;
   request.oid = kOidRecord;
@@ -201,7 +186,7 @@ TEST(SimulatedCardRegistryTest, AHandMadeScenarioWithoutPhasesStillRuns) {
   request.length = buffer.size();
   CompletionRecord completion;
   clock.Advance(Millis{1000});
-  EXPECT_EQ(card.MakeNdisRequest(handle, request, completion, 1), kNdisStatusSuccess);
+  EXPECT_EQ(odd.MakeNdisRequest(odd.OpenAdapter("A"), request, completion, 1), kNdisStatusSuccess);
 }
 
 }  // namespace
