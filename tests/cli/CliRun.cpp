@@ -23,13 +23,6 @@ std::string ReadFile(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::vector<std::string> CliRun::OutLines() const {
-  return SplitLines(out);
-}
-std::vector<std::string> CliRun::ErrLines() const {
-  return SplitLines(err);
-}
-
 std::vector<nlohmann::json> CliRun::JsonLines() const {
   std::vector<nlohmann::json> lines;
   for (const std::string& line : OutLines()) {

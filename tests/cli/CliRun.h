@@ -8,19 +8,19 @@
 
 namespace quoril::testing {
 
+std::vector<std::string> SplitLines(const std::string& text);
+std::string ReadFile(const std::string& path);
+
 struct CliRun {
   int status = -1;  // exit status, -1 when it did not exit normally
   std::string out;
   std::string err;
 
-  std::vector<std::string> OutLines() const;
-  std::vector<std::string> ErrLines() const;
+  std::vector<std::string> OutLines() const { return SplitLines(out); }
+  std::vector<std::string> ErrLines() const { return SplitLines(err); }
   // Every line of standard output as JSON; fails the test on a bad line.
   std::vector<nlohmann::json> JsonLines() const;
 };
-
-std::vector<std::string> SplitLines(const std::string& text);
-std::string ReadFile(const std::string& path);
 
 // `arguments` go to the shell as they are.
 CliRun RunCli(const std::string& arguments);

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <span>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "adapter/CAdapter.h"
@@ -48,9 +49,6 @@ struct SimRig {
   std::uint64_t Rx() const {
     return std::uint64_t{Le32(adapter.bufCount12)} + Le32(adapter.bufCount13);
   }
-  std::uint64_t Tx() const {
-    return std::uint64_t{Le32(adapter.bufCount10)} + Le32(adapter.bufCount11);
-  }
 
   ManualClock clock;
   RecordingUi ui;
@@ -87,11 +85,10 @@ TEST(SimulatedCardTest, CountersGrowAtTheScenarioRatesWrapAt32BitsAndStartAgainA
   SimRig rig(scenario);
   rig.Poll();
   EXPECT_EQ(Le32(rig.adapter.bufCount12), 0xFFFFFF00u);
-  EXPECT_EQ(rig.Tx(), 0u);
   rig.Poll(Millis{1800});  // 18000 * 1.8 * 7/8 bytes more directed: past 2^32
   EXPECT_EQ(Le32(rig.adapter.bufCount12), 0xFFFFFF00u + 28350u);
   EXPECT_GT(Le32(rig.adapter.bufCount13), 0u);  // broadcast moves too
-  EXPECT_EQ(rig.Tx(), 2400u * 18 / 10);
+  EXPECT_EQ(Le32(rig.adapter.bufCount10) + Le32(rig.adapter.bufCount11), 2400u * 18 / 10);
   rig.Poll(Millis{5000});
   EXPECT_EQ(rig.Rx(), 0u);
   rig.Poll(Millis{6000});
@@ -177,10 +174,6 @@ TEST(SimulatedCardTest, ClearingRegister62ZeroesTheLinkErrorsUntilTheNextPhase) 
 }
 
 TEST(SimulatedCardTest, FaultsHitOnlyTheirKindOfRequestForTheirTime) {
-  SimRig off("driver-off");
-  EXPECT_EQ(off.Poll(Millis{4999}).adapter.nNdisStatus, 0u);
-  EXPECT_EQ(off.Poll(Millis{5000}).adapter.nNdisStatus, 6u);
-
   Scenario scenario = Office();
   scenario.faults.push_back({Millis{1000}, Millis{2000}, RequestKind::kRecord, 0xFD43, 0xC0000001});
   scenario.faults.push_back({Millis{0}, std::nullopt, RequestKind::kCounter, 0x12, 0xC000009A});
@@ -195,21 +188,6 @@ TEST(SimulatedCardTest, FaultsHitOnlyTheirKindOfRequestForTheirTime) {
   rig.Poll(Millis{3000});
   EXPECT_EQ(Le32(rig.adapter.bufCount12), 0u);  // never answered
   EXPECT_GT(Le32(rig.adapter.bufCount13), 0u);
-}
-
-TEST(SimulatedCardTest, AdaptersThatStopOpeningAndEventsThatFailAreReported) {
-  Scenario scenario = Office();
-  scenario.adapters[1].opens = false;
-  SimRig rig(scenario);
-  EXPECT_EQ(rig.ui.exitCode, 0);
-  EXPECT_EQ(rig.card->GetLastError(), kNdisStatusFailure);
-
-  scenario = Office();
-  scenario.eventFails = true;
-  ManualClock clock;
-  RecordingUi ui;
-  CAdapter adapter;
-  EXPECT_THROW(adapter.Connect(MakeSimulatedCard(scenario, clock), ui), CAdapter::Initialization);
 }
 
 TEST(SimulatedCardTest, EveryRequestSpendsTheCardsOrThePhasesLatency) {
@@ -245,18 +223,9 @@ TEST(SimulatedCardTest, OverridesForceExactRawValuesForAWhile) {
 }
 
 // Everything the windows read after a poll.
-Bytes Snapshot(const CAdapter& a) {
-  Bytes bytes;
-  const auto add = [&bytes](std::span<const std::uint8_t> buffer, std::size_t from, std::size_t n) {
-    bytes.insert(bytes.end(), buffer.begin() + from, buffer.begin() + from + n);
-  };
-  add(a.bufFD43, 4, 6);
-  add(a.bufFD42, 4, 6);
-  for (const auto* record : {&a.bufFD44, &a.bufFDC1, &a.bufFD40}) add(*record, 4, 2);
-  for (const auto* reg : {&a.bufReg3E, &a.bufReg74, &a.bufReg7C, &a.bufReg66}) add(*reg, 2, 1);
-  for (const auto* count : {&a.bufCount10, &a.bufCount11, &a.bufCount12, &a.bufCount13})
-    add(*count, 12, 4);
-  return bytes;
+auto Snapshot(const CAdapter& a) {
+  return std::tie(a.bufFD43, a.bufFD42, a.bufFD44, a.bufFDC1, a.bufFD40, a.bufReg3E, a.bufReg74,
+                  a.bufReg7C, a.bufReg66, a.bufCount10, a.bufCount11, a.bufCount12, a.bufCount13);
 }
 
 TEST(SimulatedCardTest, ValuesDependOnTimeAndSeedNotOnHowOftenTheCardWasAsked) {
