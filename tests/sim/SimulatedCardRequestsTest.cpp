@@ -1,0 +1,208 @@
+// The simulated driver at the request level: what it refuses, and that it
+// never writes outside the buffer it was given.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <vector>
+
+#include "adapter/RequestCatalogue.h"
+#include "sim/ScenarioLoader.h"
+#include "sim/SimulatedCard.h"
+
+namespace quoril::testing {
+namespace {
+
+using namespace catalogue;
+using Bytes = std::vector<std::uint8_t>;
+
+class SimulatedCardRequestsTest : public ::testing::Test {
+ protected:
+  SimulatedCardRequestsTest() : card_(LoadScenario("office"), clock_) {
+    handle_ = card_.OpenAdapter("PRISM2_1");
+  }
+
+  // Sends `header` in a buffer of `length` bytes inside a larger guarded
+  // area; fails the test when anything past `length` changed.
+  std::uint32_t Send(std::uint32_t oid, const Bytes& header, std::size_t length,
+                     NdisRequestType type = NdisRequestType::kQuery) {
+    std::array<std::uint8_t, 64> area;
+    area.fill(0xAA);
+    std::copy(header.begin(), header.end(), area.begin());
+    const auto before = area;
+    NdisRequest request;
+    request.type = type;
+    request.oid = oid;
+    request.buffer = area.data();
+    request.length = static_cast<std::uint32_t>(length);
+    const std::uint32_t status = card_.MakeNdisRequest(handle_, request, completion_, 1);
+    for (std::size_t i = length; i < area.size(); ++i) {
+      EXPECT_EQ(area[i], before[i]) << "byte " << i << " beyond length " << length;
+    }
+    last_ = Bytes(area.begin(), area.begin() + static_cast<std::ptrdiff_t>(length));
+    return status;
+  }
+  std::uint32_t Send(std::uint32_t oid, const Bytes& header) { return Send(oid, header, 32); }
+
+  ManualClock clock_;
+  SimulatedCard card_;
+  AdapterHandle handle_ = kInvalidAdapter;
+  CompletionRecord completion_;
+  Bytes last_;
+};
+
+TEST_F(SimulatedCardRequestsTest, UnknownRequestsFailWithoutAnswering) {
+  EXPECT_EQ(Send(0xFF010199, {0x02, 0x00, 0x40, 0xFD}), kNdisStatusNotSupported);
+  EXPECT_EQ(Send(kOidRecord, {0x02, 0x00, 0x99, 0xFD}), kNdisStatusNotSupported);
+  EXPECT_EQ(Send(kOidCommand, {0x39, 0x00, 0x00, 0x00}), kNdisStatusNotSupported);
+  EXPECT_EQ(Send(kOidCommand, {0x38, 0x77, 0, 0, 0, 0}), kNdisStatusNotSupported);
+  EXPECT_EQ(Send(kOidCommand, {0x30, 0x00, 0x55, 0x00}), kNdisStatusNotSupported);
+  EXPECT_EQ(Send(kOidCommand, {0x30, 0x00, 0x7C, 0x01}), kNdisStatusNotSupported);  // 0x17C
+  EXPECT_EQ(Send(kOidCommand, {0x30, 0x01, 0x7C, 0x00}), kNdisStatusNotSupported);
+  EXPECT_EQ(Send(kOidCommand, {0x31, 0x00, 0x74, 0x00, 0x10}), kNdisStatusNotSupported);
+  EXPECT_EQ(Send(kOidCounter, {0x14, 0x01, 0x02, 0x02}), kNdisStatusNotSupported);
+  EXPECT_EQ(Send(kOidCounter, {0x12, 0x01, 0x02, 0x03}), kNdisStatusNotSupported);
+  EXPECT_EQ(Send(kOidCommand, {0x38, 0x08, 0x00, 0, 0, 0}), kNdisStatusInvalidData);
+  EXPECT_EQ(Send(kOidCommand, {0x38, 0x08, 0x0F, 0, 0, 0}), kNdisStatusInvalidData);
+  EXPECT_EQ(Send(kOidRescan, {0x0F, 0x00, 0x23, 0, 0, 0}, 6, NdisRequestType::kSet),
+            kNdisStatusInvalidData);
+  // Right request, wrong direction.
+  EXPECT_EQ(Send(kOidRescan, {0x0F, 0x00, 0x22, 0, 0, 0}), kNdisStatusNotSupported);
+  EXPECT_EQ(Send(kOidRecord, {0x02, 0x00, 0x40, 0xFD}, 32, NdisRequestType::kSet),
+            kNdisStatusNotSupported);
+}
+
+TEST_F(SimulatedCardRequestsTest, KnownRequestsAnswerWhereTheCallersRead) {
+  EXPECT_EQ(Send(kOidRecord, {0x02, 0x00, 0x40, 0xFD}), kNdisStatusSuccess);
+  EXPECT_EQ(last_[4], 4);
+  EXPECT_EQ(Send(kOidCommand, {0x30, 0x00, 0x7C, 0x00}), kNdisStatusSuccess);
+  EXPECT_EQ(last_[2], 12);
+  EXPECT_EQ(Send(kOidCommand, {0x31, 0x00, 0x3E, 0x00, 0xC8}), kNdisStatusSuccess);
+  EXPECT_EQ(Send(kOidCommand, {0x30, 0x00, 0x3E, 0x00}), kNdisStatusSuccess);
+  EXPECT_EQ(last_[2], 0xC8);
+  EXPECT_EQ(Send(kOidRescan, {0x0F, 0x00, 0x22, 0, 0, 0}, 6, NdisRequestType::kSet),
+            kNdisStatusSuccess);
+  EXPECT_EQ(Send(kOidCurrentAddress, {}, 6), kNdisStatusSuccess);
+  EXPECT_EQ(last_, (Bytes{0x00, 0x60, 0x1d, 0xf0, 0x12, 0x34}));
+}
+
+TEST_F(SimulatedCardRequestsTest, ShortBuffersFailAndNothingIsWrittenPastTheLength) {
+  const std::vector<std::pair<std::uint32_t, Bytes>> requests = {
+      {kOidCurrentAddress, {}},
+      {kOidRecord, {0x00, 0x00, 0x01, 0xFC}},
+      {kOidRecord, {0x04, 0x00, 0x42, 0xFD}},
+      {kOidRecord, {0x02, 0x00, 0x43, 0xFD}},
+      {kOidRecord, {0x02, 0x00, 0xC1, 0xFD}},
+      {kOidCommand, {0x30, 0x00, 0x74, 0x00}},
+      {kOidCommand, {0x31, 0x00, 0x3E, 0x00, 0x80}},
+      {kOidCommand, {0x38, 0x08, 0x03, 0x00, 0x00, 0x00}},
+      {kOidCommand, {0x38, 0x10, 0x18, 0xF5, 0x68, 0x00}},
+      {kOidCounter, {0x12, 0x01, 0x02, 0x02}},
+  };
+  for (const auto& [oid, header] : requests) {
+    std::size_t shortest = 0;
+    for (std::size_t length = 20; length-- > 0;) {
+      SCOPED_TRACE(::testing::Message() << std::hex << oid << " length " << std::dec << length);
+      const std::uint32_t status = Send(oid, header, length);
+      if (status == kNdisStatusSuccess)
+        shortest = length;
+      else
+        EXPECT_EQ(status, kNdisStatusBufferTooShort);
+    }
+    EXPECT_GE(shortest, header.size()) << std::hex << oid;
+  }
+  EXPECT_EQ(Send(kOidRescan, {0x0F, 0x00, 0x22, 0, 0, 0}, 5, NdisRequestType::kSet),
+            kNdisStatusBufferTooShort);
+
+  NdisRequest nothing;
+  nothing.oid = kOidRecord;
+  nothing.length = 256;  // and no buffer
+  EXPECT_NE(card_.MakeNdisRequest(handle_, nothing, completion_, 1), kNdisStatusSuccess);
+}
+
+TEST_F(SimulatedCardRequestsTest, RequestsOnAHandleThatIsNotOpenFail) {
+  ASSERT_EQ(card_.CloseAdapter(handle_), 0);
+  EXPECT_EQ(Send(kOidRecord, {0x02, 0x00, 0x40, 0xFD}), kNdisStatusAdapterNotOpen);
+  EXPECT_NE(card_.CloseAdapter(handle_), 0);  // not twice
+  for (AdapterHandle stranger : {kInvalidAdapter, AdapterHandle{0}, AdapterHandle{99}}) {
+    handle_ = stranger;
+    EXPECT_EQ(Send(kOidRecord, {0x02, 0x00, 0x40, 0xFD}), kNdisStatusAdapterNotOpen);
+  }
+  EXPECT_EQ(card_.OpenAdapterCount(), 0);
+}
+
+TEST_F(SimulatedCardRequestsTest, OtherCardsAnswerOnlyTheAddressQuery) {
+  handle_ = card_.OpenAdapter("ETHER_1");
+  ASSERT_NE(handle_, kInvalidAdapter);
+  EXPECT_EQ(Send(kOidRecord, {0x00, 0x00, 0x01, 0xFC}), kNdisStatusNotSupported);
+  EXPECT_EQ(Send(kOidCurrentAddress, {}, 6), kNdisStatusSuccess);
+  EXPECT_EQ(card_.OpenAdapter("nobody"), kInvalidAdapter);
+  EXPECT_EQ(card_.OpenAdapter(nullptr), kInvalidAdapter);
+}
+
+TEST_F(SimulatedCardRequestsTest, CompletionEventsAreTrackedUntilClosed) {
+  EventHandle first = card_.CreateCompletionEvent();
+  EventHandle second = card_.CreateCompletionEvent();
+  ASSERT_NE(first, nullptr);
+  EXPECT_NE(first, second);
+  EXPECT_EQ(card_.OpenEventCount(), 2);
+  card_.ResetCompletionEvent(first);
+  completion_.hEvent = first;
+  EXPECT_EQ(Send(kOidRecord, {0x02, 0x00, 0x40, 0xFD}), kNdisStatusSuccess);
+  card_.CloseCompletionEvent(first);
+  card_.CloseCompletionEvent(first);  // unknown by now: ignored
+  card_.ResetCompletionEvent(reinterpret_cast<EventHandle>(&completion_));
+  EXPECT_EQ(card_.OpenEventCount(), 1);
+  card_.CloseCompletionEvent(second);
+  EXPECT_EQ(card_.OpenEventCount(), 0);
+}
+
+TEST(SimulatedCardRegistryTest, EnumeratesTheScenariosAdaptersInOrder) {
+  ManualClock clock;
+  SimulatedCard card(LoadScenario("office"), clock);
+  AdapterRegistryRecord record;
+  std::vector<std::string> names;
+  for (int rc = card.GetFirstAdapterRegistryInfo(record); rc == 0;
+       rc = card.GetNextAdapterRegistryInfo(record)) {
+    names.emplace_back(record.Name());
+  }
+  EXPECT_EQ(names, (std::vector<std::string>{"ETHER_1", "PRISM2_1"}));
+  EXPECT_NE(card.GetNextAdapterRegistryInfo(record), 0);
+  EXPECT_EQ(card.GetFirstAdapterRegistryInfo(record), 0);  // starts over
+  EXPECT_EQ(record.Name(), "ETHER_1");
+
+  SimulatedCard empty(LoadScenario("no-card"), clock);
+  EXPECT_NE(empty.GetFirstAdapterRegistryInfo(record), 0);
+}
+
+TEST(SimulatedCardRegistryTest, AnOpenFaultMakesOpeningFailWithItsStatus) {
+  Scenario scenario = LoadScenario("office");
+  scenario.faults.push_back({Millis{100}, std::nullopt, RequestKind::kOpen, std::nullopt, 0x1234});
+  ManualClock clock;
+  SimulatedCard card(scenario, clock);
+  EXPECT_NE(card.OpenAdapter("PRISM2_1"), kInvalidAdapter);
+  clock.Advance(Millis{100});
+  EXPECT_EQ(card.OpenAdapter("PRISM2_1"), kInvalidAdapter);
+  EXPECT_EQ(card.GetLastError(), 0x1234u);
+}
+
+TEST(SimulatedCardRegistryTest, AHandMadeScenarioWithoutPhasesStillRuns) {
+  Scenario scenario;
+  scenario.adapters.push_back({"A", true, true, {}});
+  scenario.timeStep = Millis{0};
+  scenario.accessPoints.push_back({99, 10, 10});
+  ManualClock clock;
+  SimulatedCard card(scenario, clock);
+  const AdapterHandle handle = card.OpenAdapter("A");
+  std::array<std::uint8_t, 16> buffer = {0x02, 0x00, 0x43, 0xFD};
+  NdisRequest request;
+  request.oid = kOidRecord;
+  request.buffer = buffer.data();
+  request.length = buffer.size();
+  CompletionRecord completion;
+  clock.Advance(Millis{1000});
+  EXPECT_EQ(card.MakeNdisRequest(handle, request, completion, 1), kNdisStatusSuccess);
+}
+
+}  // namespace
+}  // namespace quoril::testing
