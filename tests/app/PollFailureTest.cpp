@@ -13,6 +13,7 @@
 
 #include "adapter/FailingCard.h"
 #include "adapter/RequestCatalogue.h"
+#include "adapter/Vanish.h"
 #include "app/PollTick.h"
 #include "sim/ScenarioLoader.h"
 
@@ -20,6 +21,7 @@ namespace quoril {
 namespace {
 
 using testing::FailingRig;
+using testing::Vanish;
 using namespace catalogue;
 
 constexpr std::uint32_t kStatuses[] = {1,          6,          kNdisStatusFailure, 0xC00000BB,
@@ -90,8 +92,6 @@ INSTANTIATE_TEST_SUITE_P(EveryStatusEveryRequest, PollFailsOnce,
                          ::testing::Combine(::testing::ValuesIn(kStatuses),
                                             ::testing::Range(0, kTickRequests)));
 
-enum class Vanish { kDriverOff, kPulledOut };
-
 struct VanishCase {
   Vanish how;
   bool linkErrorsZero;  // the tick ends with the register 0x62 write
@@ -113,23 +113,15 @@ TEST_P(PollCardVanishes, RaisesTheRightAlarmOnEveryTickAfter) {
   FailingRig failing(VanishScenario(c.linkErrorsZero));
   RunPollTick(good.adapter);
   RunPollTick(failing.adapter);
-  if (c.how == Vanish::kDriverOff) {
-    failing.card->FailFrom(static_cast<std::size_t>(c.position), 6);
-  } else {
-    failing.card->UnplugAt(static_cast<std::size_t>(c.position));
-  }
+  testing::VanishAt(*failing.card, c.how, static_cast<std::size_t>(c.position));
 
   const PollResult want = RunPollTick(good.adapter);
   for (int retry = 0; retry < 3; ++retry) {  // Retry polls again
     const PollResult got = RunPollTick(failing.adapter);
     ExpectDisplay(got, want, retry == 0 ? c.position : 0, kTickRequests);
-    if (c.how == Vanish::kDriverOff) {
-      EXPECT_EQ(got.alarm.kind, DriverAlarm::Kind::kOff);
-      EXPECT_EQ(got.alarm.text, "WLAN Driver OFF");
-    } else {
-      EXPECT_EQ(got.alarm.kind, DriverAlarm::Kind::kFailure);
-      EXPECT_EQ(got.alarm.text, "WLAN Driver FAILURE: c0010012");
-    }
+    EXPECT_EQ(got.alarm.kind,
+              c.how == Vanish::kDriverOff ? DriverAlarm::Kind::kOff : DriverAlarm::Kind::kFailure);
+    EXPECT_EQ(got.alarm.text, testing::AlarmTextFor(c.how));
   }
 }
 
