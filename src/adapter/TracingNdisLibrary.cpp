@@ -8,7 +8,8 @@
 namespace quoril {
 namespace {
 
-constexpr std::size_t kAnswerBytes = 8;
+// Enough for every value the program reads: records to byte 9, counters to 15.
+constexpr std::size_t kAnswerBytes = 16;
 
 void PrintHex(std::FILE* out, const std::uint8_t* bytes, std::size_t n) {
   if (n == 0) std::fputs("-", out);

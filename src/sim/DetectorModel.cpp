@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "antenna/Vswr.h"
+
 namespace quoril::detector {
 namespace {
 
@@ -45,12 +47,6 @@ double ReadingMw(std::uint8_t reading) {
   return std::pow(10.0, (kFloorDb + kDbPerStep * StepsOf(reading)) * 0.1);
 }
 
-double VswrOfReading(std::uint8_t reading) {
-  if (reading == kNoReading) return 0.0;
-  const double t = 2.0 * (100.0 / ReadingMw(reading)) - 1.0;
-  return reading > kNoReading ? t : 1.0 / t;
-}
-
 std::array<std::uint8_t, 256> PowerReadings() {
   std::array<std::uint8_t, 256> table{};
   for (int setting = 0; setting < 256; ++setting) {
@@ -64,7 +60,7 @@ std::array<std::uint8_t, 256> PowerReadings() {
 
 std::uint8_t ReadingForVswr(double vswr) {
   if (!(vswr >= 1.0)) return kNoReading;
-  return NearestReading([vswr](std::uint8_t r) { return std::fabs(VswrOfReading(r) - vswr); });
+  return NearestReading([vswr](std::uint8_t r) { return std::fabs(VswrFromRaw(r) - vswr); });
 }
 
 }  // namespace quoril::detector

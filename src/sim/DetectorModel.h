@@ -16,14 +16,12 @@ inline constexpr std::uint8_t kNoReading = 0x80;
 double SettingMw(std::uint8_t setting);
 // Power in mW for a register 0x74 reading other than kNoReading.
 double ReadingMw(std::uint8_t reading);
-// VSWR for a register 0x74 reading taken at transmit level 0x80; 0.0 for
-// kNoReading.
-double VswrOfReading(std::uint8_t reading);
 
 // Register 0x74 by register 0x3E: the reading whose power is nearest the
 // setting's, kNoReading for settings below the 20 mW the detector can see.
 std::array<std::uint8_t, 256> PowerReadings();
-// The reading whose VSWR is nearest `vswr`; kNoReading for a VSWR below 1.
+// The reading whose VSWR, as the antenna test computes it, is nearest
+// `vswr`; kNoReading for a VSWR below 1.
 std::uint8_t ReadingForVswr(double vswr);
 
 }  // namespace quoril::detector

@@ -1,0 +1,53 @@
+#pragma once
+// Builds what the programs talk to from their start-up options: the card
+// boundary (the real request library where there is one, otherwise the
+// simulated card with its scenario), wrapped in the trace when asked for, and
+// the clock the timers run on. Shared by the windows and the terminal.
+
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "adapter/Clock.h"
+#include "adapter/NdisLibrary.h"
+
+namespace quoril {
+
+struct CardOptions {
+  // nullopt: the real card where the request library exists, the default
+  // scenario elsewhere. An empty name: the default scenario. Otherwise a
+  // built-in scenario name or the path of a scenario file.
+  std::optional<std::string> simulate;
+  // Empty: no trace. "-": standard error. Otherwise a file, truncated.
+  std::string trace;
+  // A manual clock that lets each wait pass at once. The simulated card's
+  // time runs on it too, so that a run is instant and repeatable; a real card
+  // keeps its own time and is simply polled back to back.
+  bool fast = false;
+};
+
+// Bad scenario, unwritable trace file: what() is a
+// message for the user.
+class CardSetupError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+struct Card {
+  // Hand it to CAdapter::Connect. It keeps the clock and the trace file alive
+  // for as long as it lives, so the adapter may outlive this struct.
+  std::unique_ptr<NdisLibrary> library;
+  std::shared_ptr<Clock> clock;
+  bool simulated = false;
+  // "simulated card, scenario office" or the library's name, for titles.
+  std::string description;
+};
+
+// Throws CardSetupError.
+Card SetUpCard(const CardOptions& options);
+
+// Whether this build can reach a real card.
+bool RealLibraryAvailable();
+
+}  // namespace quoril

@@ -1,0 +1,32 @@
+#pragma once
+// One run of a command against the card: the boundary built from the options,
+// the adapter connected to it with messages on standard error, and the clock
+// the command's timer runs on.
+
+#include "adapter/CAdapter.h"
+#include "app/CardSetup.h"
+#include "cli/ConsoleAdapterUi.h"
+
+namespace quoril::cli {
+
+class Session {
+ public:
+  // Throws CardSetupError, and CAdapter::Initialization when the completion
+  // event cannot be made.
+  explicit Session(const CardOptions& options);
+
+  // Finds and opens the card as the program does. With no card the adapter
+  // says "Can not find the PC card WLAN" and the process ends with
+  // kExitNoCard; a failed second open throws CAdapter::Initialization.
+  void Open();
+
+  CAdapter& Adapter() { return adapter_; }
+  Clock& GetClock() { return *clock_; }
+
+ private:
+  std::shared_ptr<Clock> clock_;
+  ConsoleAdapterUi ui_;
+  CAdapter adapter_;  // last: closes the card before the rest goes
+};
+
+}  // namespace quoril::cli

@@ -1,0 +1,35 @@
+#include "cli/TickLoop.h"
+
+#include <algorithm>
+
+#include "cli/Interrupt.h"
+
+namespace quoril::cli {
+namespace {
+
+constexpr Millis kSlice{20};
+
+}  // namespace
+
+bool WaitUntil(Clock& clock, Millis due) {
+  for (Millis now = clock.Now(); now < due; now = clock.Now()) {
+    if (InterruptRequested()) return false;
+    clock.Wait(std::min(due - now, kSlice));
+  }
+  return !InterruptRequested();
+}
+
+LoopEnd TickLoop::Run(Clock& clock, const std::function<bool(int)>& tick) const {
+  Millis due = clock.Now() + period;
+  for (int n = 1; count == 0 || n <= count; ++n) {
+    if (!WaitUntil(clock, due)) return LoopEnd::kInterrupted;
+    if (!tick(n)) return LoopEnd::kStopped;
+    // Timer messages that came due meanwhile are dropped, not run back to back.
+    due += period;
+    const Millis now = clock.Now();
+    if (due < now) due = now + period;
+  }
+  return LoopEnd::kCount;
+}
+
+}  // namespace quoril::cli

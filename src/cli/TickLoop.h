@@ -1,0 +1,32 @@
+#pragma once
+// The terminal's stand-in for a window timer: runs a tick every period on the
+// given clock. Like the windows, which drop the timer messages that queued up
+// during a slow tick, it never catches up: a tick that overran its period is
+// followed by the next one a full period after its end.
+
+#include <functional>
+
+#include "adapter/Clock.h"
+
+namespace quoril::cli {
+
+enum class LoopEnd {
+  kCount,        // the requested number of ticks ran
+  kStopped,      // a tick asked to stop
+  kInterrupted,  // Ctrl-C
+};
+
+struct TickLoop {
+  Millis period{300};
+  int count = 0;  // ticks to run; 0 runs until stopped or interrupted
+
+  // `tick` gets the 1-based tick number and returns false to stop. The first
+  // tick comes one period after the call, as a timer's first message does.
+  LoopEnd Run(Clock& clock, const std::function<bool(int)>& tick) const;
+};
+
+// Lets time pass until `due`, in short slices so that Ctrl-C is noticed at
+// once. Returns false when interrupted.
+bool WaitUntil(Clock& clock, Millis due);
+
+}  // namespace quoril::cli

@@ -1,0 +1,32 @@
+#include <gtest/gtest.h>
+
+#include "adapter/CAdapter.h"
+#include "adapter/ScriptedLibrary.h"
+#include "app/CardSetup.h"
+
+namespace quoril {
+namespace {
+
+// No W32N50.dll lies beside the test program or on Wine's path.
+TEST(Win32CardSetup, TheRealLibraryIsTheDefaultAndItsAbsenceFindsNoCard) {
+  ASSERT_TRUE(RealLibraryAvailable());
+  Card card = SetUpCard({std::nullopt, "", true});  // --fast is allowed with it
+  EXPECT_FALSE(card.simulated);
+  EXPECT_NE(card.description.find("W32N50.dll: not found"), std::string::npos) << card.description;
+
+  testing::RecordingUi ui;
+  CAdapter adapter;
+  adapter.Connect(std::move(card.library), ui);
+  adapter.FindInputAdapter();
+  EXPECT_EQ(ui.messages, std::vector<std::string>{"|Can not find the PC card WLAN"});
+  EXPECT_EQ(ui.exitCode, 0);
+}
+
+TEST(Win32CardSetup, SimulateSelectsTheSimulatedCard) {
+  Card card = SetUpCard({"adhoc", "", true});
+  EXPECT_TRUE(card.simulated);
+  EXPECT_EQ(card.description, "simulated card, scenario adhoc");
+}
+
+}  // namespace
+}  // namespace quoril
