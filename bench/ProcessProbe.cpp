@@ -21,8 +21,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -59,24 +59,20 @@ Child Spawn(const std::vector<char*>& command, bool captureOutput) {
   return {pid, captureOutput ? pipeFds[0] : -1};
 }
 
-// utime + stime of a running process, in seconds.
+// CPU time of a running process so far, in seconds: the scheduler's own
+// nanosecond count summed over its threads (the clock-tick count in
+// /proc/PID/stat is too coarse for a program that is idle 99.9% of the time).
 double CpuSeconds(pid_t pid) {
-  std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-  std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
-  // Fields after the command name, which may hold blanks, start past ')'.
-  const std::size_t close = text.rfind(')');
-  if (close == std::string::npos) Die("cannot read /proc/" + std::to_string(pid) + "/stat");
-  std::istringstream fields(text.substr(close + 2));
-  std::string field;
-  long utime = 0, stime = 0;
-  for (int i = 3; fields >> field; ++i) {
-    if (i == 14) utime = std::stol(field);
-    if (i == 15) {
-      stime = std::stol(field);
-      break;
-    }
+  const std::filesystem::path tasks = "/proc/" + std::to_string(pid) + "/task";
+  std::error_code error;
+  double total = 0.0;
+  for (const auto& task : std::filesystem::directory_iterator(tasks, error)) {
+    std::ifstream schedstat(task.path() / "schedstat");
+    unsigned long long ns = 0;
+    if (schedstat >> ns) total += static_cast<double>(ns) / 1e9;
   }
-  return static_cast<double>(utime + stime) / static_cast<double>(sysconf(_SC_CLK_TCK));
+  if (error) Die("cannot read " + tasks.string());
+  return total;
 }
 
 struct Ended {
