@@ -1,0 +1,35 @@
+#pragma once
+// The antenna report: the VSWR of each of the 14 channel points, the
+// smallest and largest with their channels, and a verdict. It re-reads the
+// adapter's table every 300 ms while the chart fills it underneath.
+
+#include <array>
+
+#include "res/TemplateDialog.h"
+
+namespace quoril {
+
+class CAdapter;
+
+class CAntennaInfoDlg : public TemplateDialog {
+  Q_OBJECT
+ public:
+  explicit CAntennaInfoDlg(CAdapter& adapter, QWidget* parent = nullptr);
+
+  // Any timer notification refreshes the report.
+  void OnTimer(int id) override;
+
+ protected:
+  // Both ways: takes the table, fills the value boxes and starts the refresh.
+  void DoDataExchange(bool save) override;
+
+ private:
+  void TakeTable();
+  void ShowValues();
+
+  CAdapter& m_adapter;
+  int m_nTimer = 0;
+  std::array<double, 14> m_dVswr{};
+};
+
+}  // namespace quoril

@@ -1,0 +1,106 @@
+#include "app/CommandLine.h"
+
+#include <CLI/CLI.hpp>
+#include <iostream>
+
+namespace quoril {
+
+namespace {
+
+// Qt's own options, which the window system takes, and whether they take a
+// value.
+struct QtOption {
+  std::string_view name;
+  bool takesValue;
+};
+constexpr QtOption kQtOptions[] = {
+    {"platform", true},
+    {"platformpluginpath", true},
+    {"platformtheme", true},
+    {"plugin", true},
+    {"qwindowgeometry", true},
+    {"geometry", true},
+    {"qwindowicon", true},
+    {"qwindowtitle", true},
+    {"title", true},
+    {"display", true},
+    {"name", true},
+    {"style", true},
+    {"stylesheet", true},
+    {"session", true},
+    {"reverse", false},
+    {"widgetcount", false},
+    {"nograb", false},
+    {"dograb", false},
+    {"sync", false},
+    {"qmljsdebugger", true},
+};
+
+const QtOption* FindQtOption(std::string_view arg) {
+  if (arg.size() < 2 || arg[0] != '-') return nullptr;
+  arg.remove_prefix(arg[1] == '-' ? 2 : 1);
+  arg = arg.substr(0, arg.find('='));
+  for (const QtOption& option : kQtOptions) {
+    if (option.name == arg) return &option;
+  }
+  return nullptr;
+}
+
+// The first argument that is neither Qt's option nor its value.
+std::optional<std::string> FindUnknown(const std::vector<std::string>& args) {
+  bool valueDue = false;
+  for (const std::string& arg : args) {
+    if (valueDue) {
+      valueDue = false;
+      continue;
+    }
+    const QtOption* option = FindQtOption(arg);
+    if (!option) return arg;
+    valueDue = option->takesValue && arg.find('=') == std::string::npos;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<int> ParseCommandLine(int argc, const char* const* argv, CommandLine& out) {
+  CLI::App app(
+      "WLAN Quoril: live link monitor, air scan and transmit power control for "
+      "PRISM II 802.11b cards.",
+      "quoril");
+  app.allow_extras();
+  app.set_version_flag("--version", std::string("quoril ") + QUORIL_VERSION);
+  CLI::Option* simulate =
+      app.add_option("--simulate", out.scenario,
+                     "Run on the simulated card, with a built-in scenario NAME or a JSON FILE "
+                     "(the default where no real card library is present)")
+          ->expected(0, 1)
+          ->type_name("NAME|FILE");
+  app.add_option("--trace", out.trace, "Write every card request to FILE ('-': standard error)")
+      ->type_name("FILE");
+  app.add_option("--screenshot", out.screenshots)->group("");
+  app.add_option("--quit-after", out.quitAfterMs)->group("")->check(CLI::PositiveNumber);
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    // Help and version are answers; anything else is a mistake.
+    return app.exit(e) == 0 ? 0 : 2;
+  }
+  out.simulate = simulate->count() > 0;
+  const std::vector<std::string> rest = app.remaining();
+  if (const auto unknown = FindUnknown(rest)) {
+    std::cerr << "quoril: unknown argument: " << *unknown
+              << "\nRun with --help for more information.\n";
+    return 2;
+  }
+  for (const std::string& arg : rest) {
+    const QtOption* option = FindQtOption(arg);
+    if (option && option->name == "style") out.styleChosen = true;
+  }
+  out.rest.assign(1, argc > 0 ? argv[0] : "quoril");
+  out.rest.insert(out.rest.end(), rest.begin(), rest.end());
+  return std::nullopt;
+}
+
+}  // namespace quoril

@@ -1,0 +1,27 @@
+#pragma once
+// The program's options. Parsed before the window system starts, so that
+// --help, --version and mistakes need no display; what the program does not
+// know is left for Qt's own options (-platform, -style, ...).
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quoril {
+
+struct CommandLine {
+  bool simulate = false;    // --simulate[=NAME|FILE]
+  std::string scenario;     // its value; empty: the default scenario
+  std::string trace;        // --trace=FILE, "-" for standard error
+  std::string screenshots;  // --screenshot=DIR: grab each window and end
+  int quitAfterMs = 0;      // --quit-after=MS: Exit after that long (tests)
+  std::vector<std::string> rest;  // the program's name first, then Qt's options
+  bool styleChosen = false;       // Qt's -style is among them
+};
+
+// Fills `out`. Returns the exit status when the command line is handled
+// already (--help and --version: 0, after printing; a mistake: 2, after a
+// message on standard error); nothing when the program is to run.
+std::optional<int> ParseCommandLine(int argc, const char* const* argv, CommandLine& out);
+
+}  // namespace quoril

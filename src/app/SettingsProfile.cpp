@@ -1,0 +1,56 @@
+#include "app/SettingsProfile.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include "app/SettingsTable.h"
+
+namespace quoril {
+
+namespace {
+
+QString KeyOf(std::string_view section, std::string_view key) {
+  return QString::fromUtf8(section.data(), static_cast<qsizetype>(section.size())) + '/' +
+         QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+}
+
+}  // namespace
+
+SettingsProfile::SettingsProfile()
+    : settings_(std::make_unique<QSettings>(
+          QSettings::NativeFormat, QSettings::UserScope,
+          QString::fromUtf8(settings::kApplicationKey.data(),
+                            static_cast<qsizetype>(settings::kApplicationKey.size())),
+          QCoreApplication::applicationName())) {}
+
+SettingsProfile::SettingsProfile(std::unique_ptr<QSettings> settings)
+    : settings_(std::move(settings)) {}
+
+std::int32_t SettingsProfile::ReadInt(std::string_view section, std::string_view key,
+                                      std::int32_t defaultValue) const {
+  const QVariant value = settings_->value(KeyOf(section, key));
+  if (!value.isValid()) return defaultValue;
+  bool ok = false;
+  const qlonglong number = value.toLongLong(&ok);
+  // Stored as 32 bits: larger numbers keep their low 32 bits, as a DWORD
+  // read into an int does.
+  return ok ? static_cast<std::int32_t>(static_cast<std::uint32_t>(number)) : defaultValue;
+}
+
+void SettingsProfile::WriteInt(std::string_view section, std::string_view key,
+                               std::int32_t value) {
+  settings_->setValue(KeyOf(section, key), value);
+  settings_->sync();
+}
+
+std::filesystem::path SettingsFilePath(const SettingsProfile& profile) {
+#ifdef Q_OS_WIN
+  (void)profile;
+  return std::filesystem::path("c:quoril.cfg");
+#else
+  const QString folder = QFileInfo(profile.Store().fileName()).absolutePath();
+  return std::filesystem::path(folder.toStdString()) / "quoril.cfg";
+#endif
+}
+
+}  // namespace quoril

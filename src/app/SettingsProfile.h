@@ -1,0 +1,37 @@
+#pragma once
+// The profile in the platform's own settings store: the registry on Windows,
+// a configuration file elsewhere, under the organisation "WLAN Quoril" and
+// the program's name.
+
+#include <QSettings>
+#include <filesystem>
+#include <memory>
+
+#include "app/Profile.h"
+
+namespace quoril {
+
+class SettingsProfile final : public Profile {
+ public:
+  // Organisation "WLAN Quoril", the application's name (the executable's
+  // base name), native format.
+  SettingsProfile();
+  // A store of the caller's, e.g. a file in a test's folder.
+  explicit SettingsProfile(std::unique_ptr<QSettings> settings);
+
+  // A stored value that is not a number reads as the default.
+  std::int32_t ReadInt(std::string_view section, std::string_view key,
+                       std::int32_t defaultValue) const override;
+  void WriteInt(std::string_view section, std::string_view key, std::int32_t value) override;
+
+  QSettings& Store() const { return *settings_; }
+
+ private:
+  std::unique_ptr<QSettings> settings_;
+};
+
+// Where the settings file goes: "c:quoril.cfg" on Windows, elsewhere
+// quoril.cfg in the folder that holds the profile's own file.
+std::filesystem::path SettingsFilePath(const SettingsProfile& profile);
+
+}  // namespace quoril

@@ -1,0 +1,163 @@
+#include "res/DialogBuilder.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSlider>
+#include <vector>
+
+#include "res/BarControl.h"
+#include "res/Resources.h"
+#include "res/StaticControl.h"
+
+namespace quoril {
+
+using res::ControlKind;
+using res::ControlTemplate;
+
+namespace {
+
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+bool Has(const ControlTemplate& c, std::uint32_t style) { return (c.style & style) != 0; }
+
+Qt::WindowFlags WindowFlagsFor(std::uint32_t style) {
+  Qt::WindowFlags flags = (style & res::kAppWindow) ? Qt::Window : Qt::Dialog;
+  flags |= Qt::CustomizeWindowHint;
+  if (style & res::kCaption) flags |= Qt::WindowTitleHint;
+  if (style & res::kSystemMenu) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  if (style & res::kMinimizeBox) flags |= Qt::WindowMinimizeButtonHint;
+  return flags;
+}
+
+QWidget* MakeStatic(const ControlTemplate& c, QWidget* parent) {
+  auto* label = new StaticControl(Text(c.text), !Has(c, res::kNoPrefix), parent);
+  Qt::Alignment align = Has(c, res::kCentre) ? Qt::AlignHCenter : Qt::AlignLeft;
+  align |= Has(c, res::kVCentre) ? Qt::AlignVCenter : Qt::AlignTop;
+  label->setAlignment(align);
+  if (Has(c, res::kBorder)) {
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setLineWidth(1);
+  }
+  return label;
+}
+
+QWidget* MakeIcon(const ControlTemplate& c, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setPixmap(ResourceIcon(Text(c.text).toInt()).pixmap(32, 32));
+  return label;
+}
+
+QWidget* MakeEdit(const ControlTemplate& c, QWidget* parent) {
+  auto* edit = new QLineEdit(Text(c.text), parent);
+  edit->setReadOnly(Has(c, res::kReadOnly));
+  edit->setFrame(Has(c, res::kBorder));
+  if (edit->isReadOnly()) {
+    // Read-only edits stand on the dialog's face colour, not on white.
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    edit->setPalette(palette);
+  }
+  return edit;
+}
+
+QWidget* MakeGroupBox(const ControlTemplate& c, QWidget* parent) {
+  auto* box = new QGroupBox(Text(c.text), parent);
+  box->setAlignment(Has(c, res::kCentre) ? Qt::AlignHCenter : Qt::AlignLeft);
+  box->setAttribute(Qt::WA_TransparentForMouseEvents);
+  return box;
+}
+
+QWidget* MakePushButton(const ControlTemplate& c, QWidget* parent) {
+  auto* button = new QPushButton(Text(c.text), parent);
+  button->setDefault(Has(c, res::kDefault));
+  return button;
+}
+
+QAbstractButton* MakeRadioButton(const ControlTemplate& c, QWidget* parent) {
+  if (Has(c, res::kPushLike)) {
+    auto* button = new QPushButton(Text(c.text), parent);
+    button->setCheckable(true);
+    button->setAutoDefault(false);
+    return button;
+  }
+  return new QRadioButton(Text(c.text), parent);
+}
+
+QWidget* MakeBar(const ControlTemplate& c, QWidget* parent) {
+  return new BarControl(Has(c, res::kVertical) ? Qt::Vertical : Qt::Horizontal,
+                        Has(c, res::kSmooth), parent);
+}
+
+QWidget* MakeSlider(const ControlTemplate& c, QWidget* parent) {
+  const bool vertical = Has(c, res::kVertical);
+  auto* slider = new QSlider(vertical ? Qt::Vertical : Qt::Horizontal, parent);
+  // Upright trackbars have their minimum at the top.
+  slider->setInvertedAppearance(vertical);
+  slider->setInvertedControls(vertical);
+  if (Has(c, res::kAutoTicks)) {
+    slider->setTickPosition(vertical ? QSlider::TicksRight : QSlider::TicksBelow);
+    slider->setTickInterval(1);
+  }
+  return slider;
+}
+
+}  // namespace
+
+DialogUnits UnitsOf(const QWidget& dialog) { return DialogUnits::FromFont(dialog.font()); }
+
+DialogControls BuildDialog(const res::DialogTemplate& t, QDialog& dialog) {
+  dialog.setWindowTitle(Text(t.caption));
+  dialog.setWindowFlags(WindowFlagsFor(t.style));
+  dialog.setFont(DialogFont(t.fontFace, t.fontPoints));
+  const DialogUnits units = UnitsOf(dialog);
+  dialog.setFixedSize(units.X(t.w), units.Y(t.h));
+
+  DialogControls controls;
+  QButtonGroup* group = nullptr;
+  std::vector<QWidget*> frames;
+  for (const ControlTemplate& c : t.controls) {
+    // A control that starts a group ends the radio group before it.
+    if (Has(c, res::kGroup)) group = nullptr;
+    QWidget* widget = nullptr;
+    switch (c.kind) {
+      case ControlKind::kStatic: widget = MakeStatic(c, &dialog); break;
+      case ControlKind::kIcon: widget = MakeIcon(c, &dialog); break;
+      case ControlKind::kEdit: widget = MakeEdit(c, &dialog); break;
+      case ControlKind::kGroupBox:
+        widget = MakeGroupBox(c, &dialog);
+        frames.push_back(widget);
+        break;
+      case ControlKind::kPushButton: widget = MakePushButton(c, &dialog); break;
+      case ControlKind::kRadioButton: {
+        QAbstractButton* button = MakeRadioButton(c, &dialog);
+        if (!group) {
+          group = new QButtonGroup(&dialog);
+          controls.AddRadioGroup(c.id, group);
+        }
+        group->addButton(button, static_cast<int>(group->buttons().size()));
+        widget = button;
+        break;
+      }
+      case ControlKind::kProgressBar: widget = MakeBar(c, &dialog); break;
+      case ControlKind::kSlider: widget = MakeSlider(c, &dialog); break;
+      case ControlKind::kScrollBar: widget = new QScrollBar(Qt::Horizontal, &dialog); break;
+    }
+    QRect place = units.Rect(c.x, c.y, c.w, c.h);
+    if (c.kind == ControlKind::kIcon) place.setSize(QSize(32, 32));
+    widget->setGeometry(place);
+    if (Has(c, res::kHidden)) widget->setHidden(true);
+    if (Has(c, res::kDisabled)) widget->setEnabled(false);
+    if (c.id != res::kNoId) controls.Add(c.id, widget);
+  }
+  // Frames stay behind the controls they frame, whatever their template order.
+  for (QWidget* frame : frames) frame->lower();
+  return controls;
+}
+
+}  // namespace quoril

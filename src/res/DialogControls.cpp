@@ -1,0 +1,39 @@
+#include "res/DialogControls.h"
+
+#include <QAbstractButton>
+
+namespace quoril {
+
+void DialogControls::Add(int id, QWidget* control) { items_[id] = control; }
+
+void DialogControls::AddRadioGroup(int firstId, QButtonGroup* group) { groups_[firstId] = group; }
+
+QWidget* DialogControls::Item(int id) const {
+  const auto it = items_.find(id);
+  return it == items_.end() ? nullptr : it->second;
+}
+
+QButtonGroup* DialogControls::RadioGroup(int firstId) const {
+  const auto it = groups_.find(firstId);
+  return it == groups_.end() ? nullptr : it->second;
+}
+
+int DialogControls::RadioIndex(int firstId) const {
+  const QButtonGroup* group = RadioGroup(firstId);
+  return group ? group->checkedId() : -1;
+}
+
+void DialogControls::SetRadioIndex(int firstId, int index) const {
+  QButtonGroup* group = RadioGroup(firstId);
+  if (!group) return;
+  if (QAbstractButton* button = group->button(index)) {
+    button->setChecked(true);
+    return;
+  }
+  // An exclusive group keeps one button checked; let go of it for a moment.
+  group->setExclusive(false);
+  for (QAbstractButton* b : group->buttons()) b->setChecked(false);
+  group->setExclusive(true);
+}
+
+}  // namespace quoril

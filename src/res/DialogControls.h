@@ -1,0 +1,38 @@
+#pragma once
+// The controls of one built dialog, reached by their template ids, and its
+// radio groups, reached by the id of their first button.
+
+#include <QButtonGroup>
+#include <QWidget>
+#include <map>
+
+namespace quoril {
+
+class DialogControls {
+ public:
+  void Add(int id, QWidget* control);
+  void AddRadioGroup(int firstId, QButtonGroup* group);
+
+  // nullptr when the dialog has no control with `id`.
+  QWidget* Item(int id) const;
+  template <class T>
+  T* Get(int id) const {
+    return qobject_cast<T*>(Item(id));
+  }
+  // The group whose first button is `firstId`; buttons carry their index in
+  // the group as their id. nullptr when there is none.
+  QButtonGroup* RadioGroup(int firstId) const;
+
+  // Index of the checked button in the group, -1 when none is checked.
+  int RadioIndex(int firstId) const;
+  // Checks the button with `index`; any other index unchecks them all.
+  void SetRadioIndex(int firstId, int index) const;
+
+  const std::map<int, QWidget*>& Items() const { return items_; }
+
+ private:
+  std::map<int, QWidget*> items_;
+  std::map<int, QButtonGroup*> groups_;
+};
+
+}  // namespace quoril
