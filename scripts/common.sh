@@ -8,6 +8,7 @@ QUORIL_PACKAGES=(
   nlohmann-json3-dev libcli11-dev
   qt6-base-dev libgl-dev qt6-qpa-plugins fonts-dejavu-core
   clang-14 libclang-rt-14-dev
+  xvfb xauth
 )
 
 install_missing() {

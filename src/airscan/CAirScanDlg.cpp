@@ -8,6 +8,7 @@
 #include "airscan/ScanTick.h"
 #include "res/BarControl.h"
 #include "res/DialogTemplate.h"
+#include "res/QtText.h"
 
 namespace quoril {
 
@@ -15,10 +16,6 @@ namespace {
 
 constexpr int kFirstBarId = 1132;
 constexpr int kStopCommand = 3;
-
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Sets a slider as the program does, which notifies nobody.
 void Prepare(QSlider* slider, int low, int high, int position) {
@@ -69,9 +66,9 @@ void CAirScanDlg::OnTimer(int) {
   const ScanTickResult tick = RunScanTick(adapter_, state_);
   if (tick.close) OnOK();
   const ScanChannelControls& c = *tick.controls;
-  SetDlgItemText(c.labelId, Text(c.marked));
-  SetDlgItemText(c.previousLabelId, Text(c.unmarked));
-  SetDlgItemText(c.valueTextId, Text(tick.valueText.view()));
+  SetDlgItemText(c.labelId, ToQString(c.marked));
+  SetDlgItemText(c.previousLabelId, ToQString(c.unmarked));
+  SetDlgItemText(c.valueTextId, ToQString(tick.valueText.view()));
   BarControl* bar = Bar(tick.channel);
   bar->SetPos(tick.barValue);
   bar->SetBackgroundColor(ColorFromRef(tick.background));
@@ -79,10 +76,17 @@ void CAirScanDlg::OnTimer(int) {
 
 void CAirScanDlg::OnCommand(int id) {
   switch (id) {
-    case kStopCommand: OnStop(); return;
-    case kDbmRadioId: OnDisplay(false); return;
-    case kBerRadioId: OnDisplay(true); return;
-    default: TemplateDialog::OnCommand(id);
+    case kStopCommand:
+      OnStop();
+      return;
+    case kDbmRadioId:
+      OnDisplay(false);
+      return;
+    case kBerRadioId:
+      OnDisplay(true);
+      return;
+    default:
+      TemplateDialog::OnCommand(id);
   }
 }
 
@@ -91,7 +95,9 @@ void CAirScanDlg::OnOK() {
   KillTimer(m_nTimer);
 }
 
-void CAirScanDlg::OnCancel() { OnStart(); }
+void CAirScanDlg::OnCancel() {
+  OnStart();
+}
 
 void CAirScanDlg::OnStart() {
   adapter_.PacketStartScan();
@@ -113,8 +119,8 @@ void CAirScanDlg::OnDisplay(bool showBer) {
 void CAirScanDlg::OnVScroll() {
   const SliderUpdate update =
       OnSliderScroll(m_ctlZoom->value(), m_ctlLevelBer->value(), adapter_.ScanShowBer != 0, state_);
-  SetDlgItemText(kLevelBerTextId, Text(update.levelBerText.view()));
-  SetDlgItemText(kZoomTextId, Text(update.zoomText.view()));
+  SetDlgItemText(kLevelBerTextId, ToQString(update.levelBerText.view()));
+  SetDlgItemText(kZoomTextId, ToQString(update.zoomText.view()));
   if (update.applyRange) SetBarRanges(state_.rangeMin, state_.rangeMax);
 }
 

@@ -14,6 +14,8 @@ void ShowSetupFailure(MessageBoxes& boxes) {
   boxes.Show("Error!", "The adapter could not be set up.", BoxButtons::kOk, BoxIcon::kExclamation);
 }
 
-void BoxAdapterUi::ExitProcess(int code) { throw ProgramExit{code}; }
+void BoxAdapterUi::ExitProcess(int code) {
+  throw ProgramExit{code};
+}
 
 }  // namespace quoril

@@ -13,6 +13,7 @@
 #include "power/CPowerControlDlg.h"
 #include "res/BarControl.h"
 #include "res/DialogTemplate.h"
+#include "res/QtText.h"
 #include "res/Resources.h"
 
 #ifdef Q_OS_WIN
@@ -25,10 +26,6 @@ namespace {
 
 constexpr int kStartButton = 1102;
 constexpr int kStopButton = 1107;
-
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 void Prepare(BarControl* bar, const BarRange& range) {
   bar->SetRange(range.low, range.high);
@@ -45,10 +42,14 @@ struct CLinkMonitorDlg::Command {
 };
 
 const CLinkMonitorDlg::Command CLinkMonitorDlg::kCommands[] = {
-    {kStartButton, &CLinkMonitorDlg::OnStart}, {kStopButton, &CLinkMonitorDlg::OnStop},
-    {1019, &CLinkMonitorDlg::OnSq},            {1020, &CLinkMonitorDlg::OnRescan},
-    {1105, &CLinkMonitorDlg::OnTxPower},       {1104, &CLinkMonitorDlg::OnDelay},
-    {1112, &CLinkMonitorDlg::OnAntennaTest},   {1024, &CLinkMonitorDlg::OnAirScan},
+    {kStartButton, &CLinkMonitorDlg::OnStart},
+    {kStopButton, &CLinkMonitorDlg::OnStop},
+    {1019, &CLinkMonitorDlg::OnSq},
+    {1020, &CLinkMonitorDlg::OnRescan},
+    {1105, &CLinkMonitorDlg::OnTxPower},
+    {1104, &CLinkMonitorDlg::OnDelay},
+    {1112, &CLinkMonitorDlg::OnAntennaTest},
+    {1024, &CLinkMonitorDlg::OnAirScan},
     {1018, &CLinkMonitorDlg::OnWlan},
 };
 
@@ -91,9 +92,13 @@ bool CLinkMonitorDlg::OnInitDialog() {
 
 // --- The poll ---------------------------------------------------------------
 
-void CLinkMonitorDlg::StartPoll() { m_nPollTimer = SetTimer(kPollTimerId, kPollPeriodMs); }
+void CLinkMonitorDlg::StartPoll() {
+  m_nPollTimer = SetTimer(kPollTimerId, kPollPeriodMs);
+}
 
-void CLinkMonitorDlg::StopPoll() { KillTimer(m_nPollTimer); }
+void CLinkMonitorDlg::StopPoll() {
+  KillTimer(m_nPollTimer);
+}
 
 void CLinkMonitorDlg::OnTimer(int) {
   const PollResult result = RunPollTick(adapter_);
@@ -108,7 +113,7 @@ void CLinkMonitorDlg::ShowPoll(const PollResult& r) {
   m_ctlInterference->SetPos(r.interferenceBar);
   m_ctlLinkErrors->SetPos(r.linkErrorBar);
   for (std::size_t i = 0; i < kPollTextCount; ++i) {
-    if (r.texts[i].set) SetDlgItemText(kPollTextControl[i], Text(r.texts[i].text.view()));
+    if (r.texts[i].set) SetDlgItemText(kPollTextControl[i], ToQString(r.texts[i].text.view()));
   }
 }
 
@@ -195,9 +200,13 @@ void CLinkMonitorDlg::OnWlan() {
   }
 }
 
-void CLinkMonitorDlg::OnSq() { adapter_.PacketGetStatus(); }
+void CLinkMonitorDlg::OnSq() {
+  adapter_.PacketGetStatus();
+}
 
-void CLinkMonitorDlg::OnStart() { EnableItem(kStartButton, false); }
+void CLinkMonitorDlg::OnStart() {
+  EnableItem(kStartButton, false);
+}
 
 void CLinkMonitorDlg::OnStop() {
   EnableItem(kStopButton, false);
@@ -217,7 +226,7 @@ void CLinkMonitorDlg::OnSysCommand(unsigned id) {
 #ifdef Q_OS_WIN
 
 void CLinkMonitorDlg::AddAboutItem() {
-  const QString text = Text(res::LoadResourceString(res::kAboutItemString));
+  const QString text = ToQString(res::LoadResourceString(res::kAboutItemString));
   HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
   if (!menu || text.isEmpty()) return;
   AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
@@ -240,7 +249,7 @@ bool CLinkMonitorDlg::nativeEvent(const QByteArray& eventType, void* message, qi
 void CLinkMonitorDlg::AddAboutItem() {}
 
 void CLinkMonitorDlg::contextMenuEvent(QContextMenuEvent* event) {
-  const QString text = Text(res::LoadResourceString(res::kAboutItemString));
+  const QString text = ToQString(res::LoadResourceString(res::kAboutItemString));
   if (text.isEmpty()) return;
   QMenu menu(this);
   const QAction* about = menu.addAction(text);

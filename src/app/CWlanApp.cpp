@@ -8,13 +8,13 @@
 #include "adapter/CAdapter.h"
 #include "app/BoxAdapterUi.h"
 #include "app/CLinkMonitorDlg.h"
-#include "app/LocalCardSetup.h"
+#include "app/CardSetup.h"
 #include "app/QtMessageBoxes.h"
 #include "app/Screenshots.h"
 #include "app/SettingsProfile.h"
 #include "app/SettingsTable.h"
+#include "app/StopRequest.h"
 #include "res/Resources.h"
-#include "sim/ScenarioLoader.h"
 
 namespace quoril {
 
@@ -61,37 +61,44 @@ int CWlanApp::Run(int argc, char* argv[], CAdapter& adapter) {
               << "\nRun with --help for more information.\n";
     return kUsageExit;
   }
-  return Start(adapter);
+  InstallStopHandlers();
+  WatchStopRequests();
+  return Start(options_, adapter, screenBoxes_);
 }
 
-int CWlanApp::Start(CAdapter& adapter) {
-  QtMessageBoxes boxes;
+int CWlanApp::Start(const CommandLine& options, CAdapter& adapter, MessageBoxes& boxes) {
+  if (&options != &options_) options_ = options;
   boxes_ = &boxes;
   adapter_ = &adapter;
+  CardOptions cardOptions;
+  if (options_.simulate) cardOptions.simulate = options_.scenario;
+  cardOptions.trace = options_.trace;
+  Card card;
   try {
-    card_ = std::make_unique<CardSetup>(CardOptions{options_.scenario, options_.trace});
-  } catch (const std::exception& e) {
+    card = SetUpCard(cardOptions);
+  } catch (const CardSetupError& e) {
     std::cerr << "quoril: " << e.what() << '\n';
     boxes.Show("Error!", e.what(), BoxButtons::kOk, BoxIcon::kExclamation);
     return kUsageExit;
   }
+  simulated_ = card.simulated;
 
-  BoxAdapterUi ui(boxes);
   try {
-    adapter.Connect(card_->TakeLibrary(), ui);
+    adapterUi_ = std::make_unique<BoxAdapterUi>(boxes);
+    adapter.Connect(std::move(card.library), *adapterUi_);
   } catch (const CAdapter::Initialization&) {
     ShowSetupFailure(boxes);
     return kSetupFailureExit;
   }
-  if (!options_.screenshots.empty()) return TakeScreenshots(adapter, options_.screenshots);
+  if (!options_.screenshots.empty())
+    return TakeScreenshots(adapter, options_.screenshots, simulated_);
   InitInstance();
   return exitCode_;
 }
 
 bool CWlanApp::InitInstance() {
   SettingsProfile profile;
-  AppServices services{*adapter_, profile, *boxes_, SettingsFilePath(profile),
-                       card_->Simulated()};
+  AppServices services{*adapter_, profile, *boxes_, SettingsFilePath(profile), simulated_};
   try {
     CLinkMonitorDlg dialog(services);
     if (options_.quitAfterMs > 0) {

@@ -10,11 +10,11 @@
 namespace quoril {
 
 struct CommandLine {
-  bool simulate = false;    // --simulate[=NAME|FILE]
-  std::string scenario;     // its value; empty: the default scenario
-  std::string trace;        // --trace=FILE, "-" for standard error
-  std::string screenshots;  // --screenshot=DIR: grab each window and end
-  int quitAfterMs = 0;      // --quit-after=MS: Exit after that long (tests)
+  bool simulate = false;          // --simulate[=NAME|FILE]
+  std::string scenario;           // its value; empty: the default scenario
+  std::string trace;              // --trace=FILE, "-" for standard error
+  std::string screenshots;        // --screenshot=DIR: grab each window and end
+  int quitAfterMs = 0;            // --quit-after=MS: Exit after that long (tests)
   std::vector<std::string> rest;  // the program's name first, then Qt's options
   bool styleChosen = false;       // Qt's -style is among them
 };

@@ -1,21 +1,15 @@
 #include "app/QtMessageBoxes.h"
+#include "res/QtText.h"
 
 #include <QMessageBox>
 
 namespace quoril {
 
-namespace {
-
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
-BoxAnswer QtMessageBoxes::Show(std::string_view caption, std::string_view text,
-                               BoxButtons buttons, BoxIcon icon) {
+BoxAnswer QtMessageBoxes::Show(std::string_view caption, std::string_view text, BoxButtons buttons,
+                               BoxIcon icon) {
   QMessageBox box(icon == BoxIcon::kExclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
-                  caption.empty() ? QStringLiteral("WLAN Quoril") : Text(caption), Text(text));
+                  caption.empty() ? QStringLiteral("WLAN Quoril") : ToQString(caption),
+                  ToQString(text));
   if (buttons == BoxButtons::kRetryCancel) {
     box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
     box.setDefaultButton(QMessageBox::Retry);
@@ -24,9 +18,12 @@ BoxAnswer QtMessageBoxes::Show(std::string_view caption, std::string_view text,
     box.setStandardButtons(QMessageBox::Ok);
   }
   switch (box.exec()) {
-    case QMessageBox::Retry: return BoxAnswer::kRetry;
-    case QMessageBox::Cancel: return BoxAnswer::kCancel;
-    default: return BoxAnswer::kOk;
+    case QMessageBox::Retry:
+      return BoxAnswer::kRetry;
+    case QMessageBox::Cancel:
+      return BoxAnswer::kCancel;
+    default:
+      return BoxAnswer::kOk;
   }
 }
 

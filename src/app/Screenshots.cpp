@@ -74,7 +74,7 @@ class Camera {
 
 }  // namespace
 
-int TakeScreenshots(CAdapter& adapter, const std::string& folder) {
+int TakeScreenshots(CAdapter& adapter, const std::string& folder, bool simulatedCard) {
   const QString target = QString::fromStdString(folder);
   if (!QDir().mkpath(target)) {
     std::cerr << "quoril: cannot create " << folder << '\n';
@@ -84,13 +84,13 @@ int TakeScreenshots(CAdapter& adapter, const std::string& folder) {
   MemoryProfile profile;
   QtMessageBoxes boxes;
   AppServices services{adapter, profile, boxes,
-                       scratch.filePath(QStringLiteral("quoril.cfg")).toStdString(), true};
+                       scratch.filePath(QStringLiteral("quoril.cfg")).toStdString(), simulatedCard};
   Camera camera(target);
   try {
     CLinkMonitorDlg main(services);
     main.Initialize();
     main.show();
-    camera.Wait(4000);
+    camera.Wait(6500);  // the third throughput update shows the first figure
     camera.Take(main, QStringLiteral("link-monitor.png"));
     camera.TakeModal([&main] { main.OnCommand(kTxPowerButton); }, 300,
                      QStringLiteral("power-control.png"));

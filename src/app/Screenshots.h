@@ -14,6 +14,6 @@ class CAdapter;
 // Writes link-monitor.png, power-control.png, air-scan.png, about.png,
 // antenna-test.png and antenna-report.png into `folder`; returns the exit
 // status.
-int TakeScreenshots(CAdapter& adapter, const std::string& folder);
+int TakeScreenshots(CAdapter& adapter, const std::string& folder, bool simulatedCard);
 
 }  // namespace quoril

@@ -1,6 +1,7 @@
 #include "app/SettingsProfile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 #include "app/SettingsTable.h"
@@ -37,8 +38,7 @@ std::int32_t SettingsProfile::ReadInt(std::string_view section, std::string_view
   return ok ? static_cast<std::int32_t>(static_cast<std::uint32_t>(number)) : defaultValue;
 }
 
-void SettingsProfile::WriteInt(std::string_view section, std::string_view key,
-                               std::int32_t value) {
+void SettingsProfile::WriteInt(std::string_view section, std::string_view key, std::int32_t value) {
   settings_->setValue(KeyOf(section, key), value);
   settings_->sync();
 }
@@ -49,6 +49,8 @@ std::filesystem::path SettingsFilePath(const SettingsProfile& profile) {
   return std::filesystem::path("c:quoril.cfg");
 #else
   const QString folder = QFileInfo(profile.Store().fileName()).absolutePath();
+  // The profile's folder may not exist before its first write.
+  QDir().mkpath(folder);
   return std::filesystem::path(folder.toStdString()) / "quoril.cfg";
 #endif
 }

@@ -31,7 +31,8 @@ class SettingsProfile final : public Profile {
 };
 
 // Where the settings file goes: "c:quoril.cfg" on Windows, elsewhere
-// quoril.cfg in the folder that holds the profile's own file.
+// quoril.cfg in the folder that holds the profile's own file, which is made
+// when it is missing.
 std::filesystem::path SettingsFilePath(const SettingsProfile& profile);
 
 }  // namespace quoril

@@ -8,4 +8,6 @@
 quoril::CWlanApp theApp;
 quoril::CAdapter theAdapter;
 
-int main(int argc, char* argv[]) { return theApp.Run(argc, argv, theAdapter); }
+int main(int argc, char* argv[]) {
+  return theApp.Run(argc, argv, theAdapter);
+}

@@ -14,8 +14,12 @@ BarControl::BarControl(Qt::Orientation orientation, bool smooth, QWidget* parent
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-QColor BarControl::DefaultBarColor() { return QColor(0, 0, 128); }
-QColor BarControl::DefaultBackgroundColor() { return QColor(212, 208, 200); }
+QColor BarControl::DefaultBarColor() {
+  return QColor(0, 0, 128);
+}
+QColor BarControl::DefaultBackgroundColor() {
+  return QColor(212, 208, 200);
+}
 
 int BarControl::Clamp(int position) const {
   return std::clamp(position, std::min(minimum_, maximum_), std::max(minimum_, maximum_));

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "res/BarControl.h"
+#include "res/QtText.h"
 #include "res/Resources.h"
 #include "res/StaticControl.h"
 
@@ -20,11 +21,9 @@ using res::ControlTemplate;
 
 namespace {
 
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+bool Has(const ControlTemplate& c, std::uint32_t style) {
+  return (c.style & style) != 0;
 }
-
-bool Has(const ControlTemplate& c, std::uint32_t style) { return (c.style & style) != 0; }
 
 Qt::WindowFlags WindowFlagsFor(std::uint32_t style) {
   Qt::WindowFlags flags = (style & res::kAppWindow) ? Qt::Window : Qt::Dialog;
@@ -36,7 +35,7 @@ Qt::WindowFlags WindowFlagsFor(std::uint32_t style) {
 }
 
 QWidget* MakeStatic(const ControlTemplate& c, QWidget* parent) {
-  auto* label = new StaticControl(Text(c.text), !Has(c, res::kNoPrefix), parent);
+  auto* label = new StaticControl(ToQString(c.text), !Has(c, res::kNoPrefix), parent);
   Qt::Alignment align = Has(c, res::kCentre) ? Qt::AlignHCenter : Qt::AlignLeft;
   align |= Has(c, res::kVCentre) ? Qt::AlignVCenter : Qt::AlignTop;
   label->setAlignment(align);
@@ -49,12 +48,12 @@ QWidget* MakeStatic(const ControlTemplate& c, QWidget* parent) {
 
 QWidget* MakeIcon(const ControlTemplate& c, QWidget* parent) {
   auto* label = new QLabel(parent);
-  label->setPixmap(ResourceIcon(Text(c.text).toInt()).pixmap(32, 32));
+  label->setPixmap(ResourceIcon(ToQString(c.text).toInt()).pixmap(32, 32));
   return label;
 }
 
 QWidget* MakeEdit(const ControlTemplate& c, QWidget* parent) {
-  auto* edit = new QLineEdit(Text(c.text), parent);
+  auto* edit = new QLineEdit(ToQString(c.text), parent);
   edit->setReadOnly(Has(c, res::kReadOnly));
   edit->setFrame(Has(c, res::kBorder));
   if (edit->isReadOnly()) {
@@ -67,26 +66,26 @@ QWidget* MakeEdit(const ControlTemplate& c, QWidget* parent) {
 }
 
 QWidget* MakeGroupBox(const ControlTemplate& c, QWidget* parent) {
-  auto* box = new QGroupBox(Text(c.text), parent);
+  auto* box = new QGroupBox(ToQString(c.text), parent);
   box->setAlignment(Has(c, res::kCentre) ? Qt::AlignHCenter : Qt::AlignLeft);
   box->setAttribute(Qt::WA_TransparentForMouseEvents);
   return box;
 }
 
 QWidget* MakePushButton(const ControlTemplate& c, QWidget* parent) {
-  auto* button = new QPushButton(Text(c.text), parent);
+  auto* button = new QPushButton(ToQString(c.text), parent);
   button->setDefault(Has(c, res::kDefault));
   return button;
 }
 
 QAbstractButton* MakeRadioButton(const ControlTemplate& c, QWidget* parent) {
   if (Has(c, res::kPushLike)) {
-    auto* button = new QPushButton(Text(c.text), parent);
+    auto* button = new QPushButton(ToQString(c.text), parent);
     button->setCheckable(true);
     button->setAutoDefault(false);
     return button;
   }
-  return new QRadioButton(Text(c.text), parent);
+  return new QRadioButton(ToQString(c.text), parent);
 }
 
 QWidget* MakeBar(const ControlTemplate& c, QWidget* parent) {
@@ -109,10 +108,12 @@ QWidget* MakeSlider(const ControlTemplate& c, QWidget* parent) {
 
 }  // namespace
 
-DialogUnits UnitsOf(const QWidget& dialog) { return DialogUnits::FromFont(dialog.font()); }
+DialogUnits UnitsOf(const QWidget& dialog) {
+  return DialogUnits::FromFont(dialog.font());
+}
 
 DialogControls BuildDialog(const res::DialogTemplate& t, QDialog& dialog) {
-  dialog.setWindowTitle(Text(t.caption));
+  dialog.setWindowTitle(ToQString(t.caption));
   dialog.setWindowFlags(WindowFlagsFor(t.style));
   dialog.setFont(DialogFont(t.fontFace, t.fontPoints));
   const DialogUnits units = UnitsOf(dialog);
@@ -126,14 +127,22 @@ DialogControls BuildDialog(const res::DialogTemplate& t, QDialog& dialog) {
     if (Has(c, res::kGroup)) group = nullptr;
     QWidget* widget = nullptr;
     switch (c.kind) {
-      case ControlKind::kStatic: widget = MakeStatic(c, &dialog); break;
-      case ControlKind::kIcon: widget = MakeIcon(c, &dialog); break;
-      case ControlKind::kEdit: widget = MakeEdit(c, &dialog); break;
+      case ControlKind::kStatic:
+        widget = MakeStatic(c, &dialog);
+        break;
+      case ControlKind::kIcon:
+        widget = MakeIcon(c, &dialog);
+        break;
+      case ControlKind::kEdit:
+        widget = MakeEdit(c, &dialog);
+        break;
       case ControlKind::kGroupBox:
         widget = MakeGroupBox(c, &dialog);
         frames.push_back(widget);
         break;
-      case ControlKind::kPushButton: widget = MakePushButton(c, &dialog); break;
+      case ControlKind::kPushButton:
+        widget = MakePushButton(c, &dialog);
+        break;
       case ControlKind::kRadioButton: {
         QAbstractButton* button = MakeRadioButton(c, &dialog);
         if (!group) {
@@ -144,9 +153,15 @@ DialogControls BuildDialog(const res::DialogTemplate& t, QDialog& dialog) {
         widget = button;
         break;
       }
-      case ControlKind::kProgressBar: widget = MakeBar(c, &dialog); break;
-      case ControlKind::kSlider: widget = MakeSlider(c, &dialog); break;
-      case ControlKind::kScrollBar: widget = new QScrollBar(Qt::Horizontal, &dialog); break;
+      case ControlKind::kProgressBar:
+        widget = MakeBar(c, &dialog);
+        break;
+      case ControlKind::kSlider:
+        widget = MakeSlider(c, &dialog);
+        break;
+      case ControlKind::kScrollBar:
+        widget = new QScrollBar(Qt::Horizontal, &dialog);
+        break;
     }
     QRect place = units.Rect(c.x, c.y, c.w, c.h);
     if (c.kind == ControlKind::kIcon) place.setSize(QSize(32, 32));

@@ -4,9 +4,13 @@
 
 namespace quoril {
 
-void DialogControls::Add(int id, QWidget* control) { items_[id] = control; }
+void DialogControls::Add(int id, QWidget* control) {
+  items_[id] = control;
+}
 
-void DialogControls::AddRadioGroup(int firstId, QButtonGroup* group) { groups_[firstId] = group; }
+void DialogControls::AddRadioGroup(int firstId, QButtonGroup* group) {
+  groups_[firstId] = group;
+}
 
 QWidget* DialogControls::Item(int id) const {
   const auto it = items_.find(id);

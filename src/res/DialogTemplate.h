@@ -27,16 +27,16 @@ enum class ControlKind {
 
 // Control styles, combined as bits.
 enum ControlStyle : std::uint32_t {
-  kHidden = 1u << 0,      // stands in the template without the visible style
+  kHidden = 1u << 0,  // stands in the template without the visible style
   kDisabled = 1u << 1,
-  kCentre = 1u << 2,      // text centred horizontally
-  kVCentre = 1u << 3,     // text centred vertically
+  kCentre = 1u << 2,   // text centred horizontally
+  kVCentre = 1u << 3,  // text centred vertically
   kBorder = 1u << 4,
   kReadOnly = 1u << 5,
   kMultiLine = 1u << 6,
   kAutoHScroll = 1u << 7,
-  kDefault = 1u << 8,     // default push button
-  kGroup = 1u << 9,       // first control of a group
+  kDefault = 1u << 8,  // default push button
+  kGroup = 1u << 9,    // first control of a group
   kTabStop = 1u << 10,
   kPushLike = 1u << 11,   // radio button drawn as a push button
   kVertical = 1u << 12,   // progress bar or slider standing upright

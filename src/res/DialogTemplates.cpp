@@ -89,7 +89,7 @@ constexpr ControlTemplate kAntennaTestControls[] = {
 constexpr int kScanBarX[13] = {74, 84, 94, 104, 114, 124, 134, 144, 153, 163, 173, 183, 193};
 constexpr int kScanValueIds[13] = {1158, 1164, 1165, 1166, 1167, 1168, 1169,
                                    1170, 1171, 1172, 1173, 1174, 1175};
-constexpr std::string_view kChannelNames[14] = {"1", "2",  "3",  "4",  "5",  "6",  "7",
+constexpr std::string_view kChannelNames[14] = {"1", "2", "3",  "4",  "5",  "6",  "7",
                                                 "8", "9", "10", "11", "12", "13", "14"};
 
 constexpr std::array<ControlTemplate, 13 * 3 + 17> MakeAirScanControls() {
@@ -125,6 +125,8 @@ constexpr std::array<ControlTemplate, 13 * 3 + 17> MakeAirScanControls() {
       {1, K::kPushButton, kDefault | kTabStop, "OK", 230, 100, 50, 14},
   };
   for (const auto& r : rest) c[n++] = r;
+  // Fails the constant evaluation when the count above is wrong.
+  if (n != c.size()) throw "template size";
   return c;
 }
 
@@ -155,16 +157,21 @@ constexpr int kInfoBoxIds[14] = {1133, 1136, 1137, 1144, 1145, 1146, 1147,
                                  1148, 1149, 1150, 1151, 1152, 1153, 1154};
 constexpr int kInfoNumberX[7] = {25, 60, 85, 115, 145, 175, 205};
 
-constexpr std::array<ControlTemplate, 14 * 2 + 12> MakeAntennaInfoControls() {
-  std::array<ControlTemplate, 14 * 2 + 12> c{};
+constexpr std::array<ControlTemplate, 14 * 2 + 10> MakeAntennaInfoControls() {
+  std::array<ControlTemplate, 14 * 2 + 10> c{};
   std::size_t n = 0;
   for (int k = 0; k < 14; ++k) {
-    c[n++] = {kInfoBoxIds[k], K::kEdit, kBorder | kReadOnly | kAutoHScroll, "",
-              15 + 30 * (k % 7), k < 7 ? 15 : 50, 30, 14};
+    c[n++] = {kInfoBoxIds[k],
+              K::kEdit,
+              kBorder | kReadOnly | kAutoHScroll,
+              "",
+              15 + 30 * (k % 7),
+              k < 7 ? 15 : 50,
+              30,
+              14};
   }
   for (int k = 0; k < 14; ++k) {
-    c[n++] = {kNoId, K::kStatic, 0, kChannelNames[k], kInfoNumberX[k % 7], k < 7 ? 30 : 40,
-              10, 8};
+    c[n++] = {kNoId, K::kStatic, 0, kChannelNames[k], kInfoNumberX[k % 7], k < 7 ? 30 : 40, 10, 8};
   }
   const ControlTemplate rest[] = {
       {kNoId, K::kStatic, kCentre, " Channels:  1 - 2412 MHz,  14 - 2477 MHz ,  Step - 5 MHz", 15,
@@ -180,6 +187,8 @@ constexpr std::array<ControlTemplate, 14 * 2 + 12> MakeAntennaInfoControls() {
       {1, K::kPushButton, kDefault | kTabStop, "OK", 180, 130, 50, 15},
   };
   for (const auto& r : rest) c[n++] = r;
+  // Fails the constant evaluation when the count above is wrong.
+  if (n != c.size()) throw "template size";
   return c;
 }
 

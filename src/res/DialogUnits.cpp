@@ -1,4 +1,5 @@
 #include "res/DialogUnits.h"
+#include "res/QtText.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -21,21 +22,26 @@ int MulDiv(int value, int numerator, int denominator) {
 
 DialogUnits DialogUnits::FromFont(const QFont& font) {
   // The average of the 52 letters, rounded to the nearest pixel.
-  static const QString kLetters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+  static const QString kLetters =
+      QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
   const QFontMetrics metrics(font);
   const int width = metrics.horizontalAdvance(kLetters);
   return DialogUnits((width / 26 + 1) / 2, metrics.height());
 }
 
-int DialogUnits::X(int units) const { return MulDiv(units, baseX_, 4); }
-int DialogUnits::Y(int units) const { return MulDiv(units, baseY_, 8); }
+int DialogUnits::X(int units) const {
+  return MulDiv(units, baseX_, 4);
+}
+int DialogUnits::Y(int units) const {
+  return MulDiv(units, baseY_, 8);
+}
 
 QRect DialogUnits::Rect(int x, int y, int w, int h) const {
   return QRect(X(x), Y(y), X(w), Y(h));
 }
 
 QFont DialogFont(std::string_view face, int points) {
-  const QString family = QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
+  const QString family = ToQString(face);
   if (QFontDatabase::families().contains(family)) return QFont(family, points);
   QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
   font.setStyleHint(QFont::SansSerif);

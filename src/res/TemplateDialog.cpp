@@ -38,7 +38,9 @@ void TemplateDialog::Initialize() {
   OnInitDialog();
 }
 
-bool TemplateDialog::OnInitDialog() { return UpdateData(false); }
+bool TemplateDialog::OnInitDialog() {
+  return UpdateData(false);
+}
 
 void TemplateDialog::DoDataExchange(bool) {}
 
@@ -123,7 +125,9 @@ void TemplateDialog::OnOK() {
   if (UpdateData(true)) EndDialog(kIdOk);
 }
 
-void TemplateDialog::OnCancel() { EndDialog(kIdCancel); }
+void TemplateDialog::OnCancel() {
+  EndDialog(kIdCancel);
+}
 
 void TemplateDialog::EndDialog(int result) {
   ended_ = true;
@@ -131,8 +135,12 @@ void TemplateDialog::EndDialog(int result) {
   done(result);
 }
 
-void TemplateDialog::accept() { OnOK(); }
-void TemplateDialog::reject() { OnCancel(); }
+void TemplateDialog::accept() {
+  OnOK();
+}
+void TemplateDialog::reject() {
+  OnCancel();
+}
 
 void TemplateDialog::done(int result) {
   // The window's timers end with it.
