@@ -6,7 +6,6 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cmath>
-#include <memory>
 
 #include "FuzzCheck.h"
 #include "FuzzedCard.h"
@@ -28,10 +27,8 @@ void CheckReport(const AntennaReport& r) {
 }
 
 void Sweep(FuzzedDataProvider& data) {
-  SilentUi ui;
-  CAdapter adapter;
-  adapter.Connect(std::make_unique<FuzzedCard>(data), ui);
-  adapter.FindInputAdapter();
+  FuzzedAdapter fuzzed(data);
+  CAdapter& adapter = fuzzed.adapter;
   // Client sizes a window can have; the plot is a tenth inside.
   const int width = data.ConsumeIntegralInRange(0, 4000);
   const int height = data.ConsumeIntegralInRange(0, 4000);

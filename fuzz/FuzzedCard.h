@@ -11,8 +11,10 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <memory>
 
 #include "adapter/AdapterUi.h"
+#include "adapter/CAdapter.h"
 #include "adapter/NdisLibrary.h"
 
 namespace quoril::fuzz {
@@ -62,6 +64,17 @@ class SilentUi final : public AdapterUi {
   void ShowMessage(std::string_view) override {}
   void ShowError(std::string_view, std::string_view) override {}
   void ExitProcess(int) override {}
+};
+
+// An adapter on a fuzzed card, found and opened as the main window does (the
+// probe may fail too, and the adapter then stays closed).
+struct FuzzedAdapter {
+  explicit FuzzedAdapter(FuzzedDataProvider& data) {
+    adapter.Connect(std::make_unique<FuzzedCard>(data), ui);
+    adapter.FindInputAdapter();
+  }
+  SilentUi ui;
+  CAdapter adapter;
 };
 
 }  // namespace quoril::fuzz

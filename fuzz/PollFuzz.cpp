@@ -4,7 +4,6 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <memory>
 
 #include "FuzzCheck.h"
 #include "FuzzedCard.h"
@@ -55,10 +54,8 @@ void ComputeFromRawInputs(FuzzedDataProvider& data) {
 }
 
 void PollTheCard(FuzzedDataProvider& data) {
-  SilentUi ui;
-  CAdapter adapter;
-  adapter.Connect(std::make_unique<FuzzedCard>(data), ui);
-  adapter.FindInputAdapter();
+  FuzzedAdapter fuzzed(data);
+  CAdapter& adapter = fuzzed.adapter;
   AnyState(data).Store(adapter);
   adapter.TxPowerControl = data.ConsumeIntegral<std::int32_t>();
   adapter.TxPowerValue = data.ConsumeIntegral<std::uint8_t>();

@@ -3,7 +3,6 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <memory>
 
 #include "FuzzCheck.h"
 #include "FuzzedCard.h"
@@ -13,10 +12,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
   using namespace quoril;
   FuzzedDataProvider data(bytes, size);
-  fuzz::SilentUi ui;
-  CAdapter adapter;
-  adapter.Connect(std::make_unique<fuzz::FuzzedCard>(data), ui);
-  adapter.FindInputAdapter();
+  fuzz::FuzzedAdapter fuzzed(data);
+  CAdapter& adapter = fuzzed.adapter;
 
   ResetAirScan(adapter, data.ConsumeIntegral<std::uint8_t>());
   adapter.ScanChannelIndex = data.ConsumeIntegral<std::uint8_t>();

@@ -4,7 +4,6 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <memory>
 
 #include "FuzzCheck.h"
 #include "FuzzedCard.h"
@@ -48,10 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     }
   }
 
-  fuzz::SilentUi ui;
-  CAdapter adapter;
-  adapter.Connect(std::make_unique<fuzz::FuzzedCard>(data), ui);
-  adapter.FindInputAdapter();
+  fuzz::FuzzedAdapter fuzzed(data);
+  CAdapter& adapter = fuzzed.adapter;
   LoadMainWindowSettings(profile, adapter);
 
   PowerControlModel power(adapter);

@@ -47,6 +47,15 @@ QString UseFolder(const QString& folder) {
       .fileName();
 }
 
+// The program on the simulated card for 0.4 s, ended with Exit.
+int RunBriefly(testing::ScriptedBoxes& boxes) {
+  CWlanApp app;
+  CAdapter adapter;
+  CommandLine options;
+  options.quitAfterMs = 400;
+  return app.Start(options, adapter, boxes);
+}
+
 }  // namespace
 
 void SettingsStoreBadInputTest::StoredTextReadsAsANumberOrTheDefault_data() {
@@ -86,12 +95,8 @@ void SettingsStoreBadInputTest::ARunLeavesValuesItCannotReadAsTheyAre() {
   WriteIni(file,
            "[AntTest]\nColorBlue=blue\nResolution=1.5\nSpeed=fast\nWidth=\n"
            "[TX_Power]\nEx_TxPower=seven\nON_OFF_TxPower=yes\nTxPower=12abc\n");
-  CWlanApp app;
-  CAdapter adapter;
   testing::ScriptedBoxes boxes;
-  CommandLine options;
-  options.quitAfterMs = 400;
-  QCOMPARE(app.Start(options, adapter, boxes), 0);
+  QCOMPARE(RunBriefly(boxes), 0);
   QVERIFY(boxes.shown.empty());
 
   QSettings after(file, QSettings::IniFormat);
@@ -108,12 +113,8 @@ void SettingsStoreBadInputTest::AFolderThatCannotBeWrittenIsReported() {
   QTemporaryDir folder;
   WriteIni(folder.filePath(QStringLiteral("blocker")), "not a folder\n");
   const QString file = UseFolder(folder.filePath(QStringLiteral("blocker/config")));
-  CWlanApp app;
-  CAdapter adapter;
   testing::ScriptedBoxes boxes;
-  CommandLine options;
-  options.quitAfterMs = 400;
-  QCOMPARE(app.Start(options, adapter, boxes), 0);
+  QCOMPARE(RunBriefly(boxes), 0);
   QCOMPARE(boxes.shown.size(), std::size_t{1});
   QCOMPARE(boxes.shown[0].caption, std::string("Error!"));
   QCOMPARE(boxes.shown[0].text, "The settings could not be saved to " + file.toStdString() +
