@@ -6,16 +6,9 @@
 #include "adapter/CAdapter.h"
 #include "antenna/AntennaReport.h"
 #include "res/DialogTemplate.h"
+#include "res/QtText.h"
 
 namespace quoril {
-
-namespace {
-
-QString ToQString(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 CAntennaInfoDlg::CAntennaInfoDlg(CAdapter& adapter, QWidget* parent)
     : TemplateDialog(res::kAntennaInfo, parent), m_adapter(adapter) {}

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "antenna/ChartFrame.h"
+#include "res/QtText.h"
 
 namespace quoril {
 
@@ -12,10 +13,6 @@ namespace {
 
 QRgb ToQRgb(Rgb colour) {
   return qRgb(RedOf(colour), GreenOf(colour), BlueOf(colour));
-}
-
-QString ToQString(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace

@@ -65,7 +65,7 @@ std::optional<std::string> FindUnknown(const std::vector<std::string>& args) {
 
 std::optional<int> ParseCommandLine(int argc, const char* const* argv, CommandLine& out) {
   CLI::App app(
-      "WLAN Quoril: live link monitor, air scan and transmit power control for "
+      "WLAN Quoril: live link monitor, air scan, antenna test and transmit power control for "
       "PRISM II 802.11b cards.",
       "quoril");
   app.allow_extras();

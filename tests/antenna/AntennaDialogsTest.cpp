@@ -1,9 +1,7 @@
 // The VSWR test dialog, the antenna report and the Antenna Test command.
 
-#include <QApplication>
 #include <QScrollBar>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 
 #include "AntennaTestSupport.h"
@@ -12,6 +10,7 @@
 #include "antenna/CAntennaTestDlg.h"
 #include "app/MemoryProfile.h"
 #include "app/Settings.h"
+#include "support/GuiTestSupport.h"
 
 using namespace quoril;
 using namespace quoril::testing;
@@ -35,7 +34,7 @@ struct ShownDialog {
   QScrollBar* Bar(int id) const { return dialog.Item<QScrollBar>(id); }
 
   MemoryProfile profile;
-  RecordingBoxes boxes;
+  ScriptedBoxes boxes;
   CAntennaTestDlg dialog;
   bool exposed = false;
 };
@@ -43,15 +42,10 @@ struct ShownDialog {
 // Runs `inside` on the modal dialog that `open` starts, once it is open.
 template <class Dialog>
 bool WhileModal(const std::function<void()>& open, const std::function<void(Dialog&)>& inside) {
-  bool reached = false;
-  QTimer::singleShot(0, [&] {
-    if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
-      reached = true;
-      inside(*dialog);
-    }
-  });
+  const auto ran =
+      WhenModal([&inside](TemplateDialog& dialog) { inside(static_cast<Dialog&>(dialog)); });
   open();
-  return reached;
+  return *ran;
 }
 
 // The Antenna Test command on a scripted card, `inside` run in its dialog.
@@ -62,7 +56,7 @@ struct CommandRun {
   }
   CardScript card;
   MemoryProfile profile;
-  RecordingBoxes boxes;
+  ScriptedBoxes boxes;
   int result = 0;
 };
 
@@ -180,8 +174,8 @@ void AntennaDialogsTest::aWidthOutOfRangeInTheProfileKeepsOkFailing() {
     dialog.OnCommand(TemplateDialog::kIdCancel);
   }));
   QVERIFY(stayedOpen);
-  const std::string message = "Please enter an integer between 1 and 100.";
-  QCOMPARE(run.boxes.texts, (std::vector<std::string>{message, message}));
+  QCOMPARE(run.boxes.shown.size(), std::size_t{2});
+  QCOMPARE(run.boxes.shown[1].text, std::string("Please enter an integer between 1 and 100."));
   QCOMPARE(run.profile.Writes().size(), std::size_t{1});
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 // What the antenna window tests share: a card that answers from the built-in
-// scenarios, the card commands of a scripted card in a readable form, and
-// message boxes that only remember.
+// scenarios and the card commands of a scripted card in a readable form.
 
 #include <string>
 #include <string_view>
@@ -11,7 +10,6 @@
 #include "adapter/CardScript.h"
 #include "adapter/Clock.h"
 #include "adapter/ScriptedLibrary.h"
-#include "app/MessageBoxes.h"
 #include "sim/Scenario.h"
 
 class QTimer;
@@ -34,15 +32,6 @@ using Commands = std::vector<std::string>;
 Commands AntennaCommands(CardScript& card);
 // Those sent after the first `mark`.
 Commands After(const Commands& all, std::size_t mark);
-
-class RecordingBoxes final : public MessageBoxes {
- public:
-  std::vector<std::string> texts;
-  BoxAnswer Show(std::string_view, std::string_view text, BoxButtons, BoxIcon) override {
-    texts.emplace_back(text);
-    return BoxAnswer::kOk;
-  }
-};
 
 // The sweep timer of a chart, so that a test can hold it and step by hand.
 QTimer* SweepTimerOf(QWidget& chart);
