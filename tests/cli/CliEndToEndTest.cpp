@@ -183,7 +183,7 @@ TEST(CliProbeAndRaw, PrintTheCardOrNoCardWithItsOwnStatus) {
   EXPECT_EQ(none.out, "");
 }
 
-// --- bad input and repeatability ------------------------------------------
+// --- bad input and version ------------------------------------------
 
 TEST(CliErrors, BadOptionsAndFilesGetAMessageNamingTheProblemAndStatusTwo) {
   const TempFile bad("bad.json", "{\n  \"adapters\": [{\"name\": 5}]\n}\n");
@@ -205,17 +205,6 @@ TEST(CliErrors, BadOptionsAndFilesGetAMessageNamingTheProblemAndStatusTwo) {
     EXPECT_EQ(run.out, "") << args;
     EXPECT_FALSE(run.err.empty()) << args;
     EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
-  }
-}
-
-TEST(CliFast, TwoRunsPrintTheSame) {
-  for (const char* args : {"monitor --simulate=lost-link --fast --count=50 --json",
-                           "scan --simulate=weak-link --fast --count=3 --csv --trace=-"}) {
-    const CliRun first = RunCli(args);
-    const CliRun second = RunCli(args);
-    EXPECT_EQ(first.status, 0) << args;
-    EXPECT_FALSE(first.out.empty()) << args;
-    EXPECT_EQ(first.out + first.err, second.out + second.err) << args;
   }
 }
 
