@@ -7,6 +7,7 @@ QUORIL_PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   qt6-base-dev libgl-dev qt6-qpa-plugins fonts-dejavu-core
+  clang-14 libclang-rt-14-dev
   xvfb xauth
 )
 

@@ -5,19 +5,21 @@
 namespace quoril {
 
 int ScrollPosition(ScrollCode code, int current, int thumb, const ScrollBarRange& bar) {
-  int pos = current;
+  // Wide enough that a step from any int (a position read from the
+  // settings) cannot overflow before the limits apply.
+  long long pos = current;
   switch (code) {
     case ScrollCode::kLineLeft:
-      pos = current - 1;
+      pos = current - 1LL;
       break;
     case ScrollCode::kLineRight:
-      pos = current + 1;
+      pos = current + 1LL;
       break;
     case ScrollCode::kPageLeft:
-      pos = current - 10;
+      pos = current - 10LL;
       break;
     case ScrollCode::kPageRight:
-      pos = current + 10;
+      pos = current + 10LL;
       break;
     case ScrollCode::kThumbPosition:
     case ScrollCode::kThumbTrack:
@@ -32,8 +34,8 @@ int ScrollPosition(ScrollCode code, int current, int thumb, const ScrollBarRange
     case ScrollCode::kEndScroll:
       break;
   }
-  pos = std::clamp(pos, 1, 100);
-  return std::clamp(pos, bar.low, bar.high);
+  pos = std::clamp(pos, 1LL, 100LL);
+  return std::clamp(static_cast<int>(pos), bar.low, bar.high);
 }
 
 }  // namespace quoril

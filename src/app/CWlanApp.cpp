@@ -113,6 +113,14 @@ bool CWlanApp::InitInstance() {
     ShowSetupFailure(*boxes_);
     exitCode_ = kSetupFailureExit;
   }
+  // The window saved its settings as it closed; say so when they are lost.
+  if (!profile.Saved()) {
+    const std::string text = "The settings could not be saved to " +
+                             profile.Store().fileName().toStdString() +
+                             ": the folder or the file cannot be written.";
+    std::cerr << "quoril: " << text << '\n';
+    boxes_->Show("Error!", text, BoxButtons::kOk, BoxIcon::kExclamation);
+  }
   return false;
 }
 

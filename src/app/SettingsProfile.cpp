@@ -41,6 +41,7 @@ std::int32_t SettingsProfile::ReadInt(std::string_view section, std::string_view
 void SettingsProfile::WriteInt(std::string_view section, std::string_view key, std::int32_t value) {
   settings_->setValue(KeyOf(section, key), value);
   settings_->sync();
+  if (settings_->status() != QSettings::NoError) saved_ = false;
 }
 
 std::filesystem::path SettingsFilePath(const SettingsProfile& profile) {

@@ -25,9 +25,13 @@ class SettingsProfile final : public Profile {
   void WriteInt(std::string_view section, std::string_view key, std::int32_t value) override;
 
   QSettings& Store() const { return *settings_; }
+  // False once a write could not reach the store (a folder or a file that
+  // cannot be written): what the run changed is then not kept.
+  bool Saved() const { return saved_; }
 
  private:
   std::unique_ptr<QSettings> settings_;
+  bool saved_ = true;
 };
 
 // Where the settings file goes: "c:quoril.cfg" on Windows, elsewhere

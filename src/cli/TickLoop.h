@@ -25,8 +25,8 @@ struct TickLoop {
   LoopEnd Run(Clock& clock, const std::function<bool(int)>& tick) const;
 };
 
-// Lets time pass until `due`, in short slices so that Ctrl-C is noticed at
-// once. Returns false when interrupted.
+// Lets time pass until `due`, in slices of a tenth of a second so that
+// Ctrl-C is noticed soon. Returns false when interrupted.
 bool WaitUntil(Clock& clock, Millis due);
 
 }  // namespace quoril::cli

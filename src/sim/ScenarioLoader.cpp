@@ -348,6 +348,12 @@ nlohmann::json ParseDocument(std::string_view text, std::string_view source) {
   } catch (const nlohmann::json::parse_error& error) {
     throw ScenarioError(std::string(source) + ":" + Place(text, error.byte) + ": " +
                         SyntaxProblem(error));
+  } catch (const nlohmann::json::exception& error) {
+    // A number too large for a double has no place in the library's report.
+    const std::string message = error.what();
+    const std::size_t prefix = message.find("] ");
+    throw ScenarioError(std::string(source) + ": " +
+                        (prefix == std::string::npos ? message : message.substr(prefix + 2)));
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "antenna/ChartOptions.h"
 #include "antenna/VswrScroll.h"
 
@@ -66,6 +68,14 @@ TEST(VswrScroll, MovesAreLimitedTo1To100AndToTheBarsRange) {
   EXPECT_EQ(ScrollPosition(ScrollCode::kThumbTrack, 5, 77, kSpeedBar), 77);
   EXPECT_EQ(ScrollPosition(ScrollCode::kThumbPosition, 5, 0, kSpeedBar), 1);
   EXPECT_EQ(ScrollPosition(ScrollCode::kEndScroll, 17, 99, kClearBar), 17);
+}
+
+TEST(VswrScroll, StepsFromTheEndsOfIntStayInRange) {
+  // A position taken from the settings may be any int.
+  EXPECT_EQ(ScrollPosition(ScrollCode::kLineLeft, INT_MIN, 0, kSpeedBar), 1);
+  EXPECT_EQ(ScrollPosition(ScrollCode::kPageLeft, INT_MIN, 0, kClearBar), 1);
+  EXPECT_EQ(ScrollPosition(ScrollCode::kLineRight, INT_MAX, 0, kSpeedBar), 100);
+  EXPECT_EQ(ScrollPosition(ScrollCode::kPageRight, INT_MAX, 0, kClearBar), 30);
 }
 
 }  // namespace

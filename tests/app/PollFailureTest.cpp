@@ -1,0 +1,142 @@
+// A card that fails requests in the middle of a poll: every failure status
+// at every place in the tick, and a card that goes away (driver off, or
+// pulled out) from a given request on. The alarm must judge the tick's last
+// request, and the display must go on from the buffers: a failed record or
+// counter query leaves the last good reading; a failed register read leaves
+// the header the program wrote, whose byte 2 (where the value goes) is the
+// register's number.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <tuple>
+
+#include "adapter/FailingCard.h"
+#include "adapter/RequestCatalogue.h"
+#include "adapter/Vanish.h"
+#include "app/PollTick.h"
+#include "sim/ScenarioLoader.h"
+
+namespace quoril {
+namespace {
+
+using testing::FailingRig;
+using testing::Vanish;
+using namespace catalogue;
+
+constexpr std::uint32_t kStatuses[] = {1,          6,          kNdisStatusFailure, 0xC00000BB,
+                                       0xC0010012, 0xC0010016, 0xFFFFFFFF};
+// With power control off and link errors reported, a tick is 13 requests,
+// the signal query last; the register reads are requests 2 to 5.
+constexpr int kTickRequests = 13;
+constexpr int kPowerSettingRead = 2, kPowerReadingRead = 3, kRxLevelRead = 4, kLinkErrorRead = 5;
+
+// The display of a tick whose requests from `firstFailed` to `lastFailed`
+// failed, against the same tick on a card that answered.
+void ExpectDisplay(const PollResult& got, const PollResult& want, int firstFailed, int lastFailed) {
+  const auto failed = [&](int position) {
+    return position >= firstFailed && position <= lastFailed;
+  };
+  ShortText text;
+  for (std::size_t i = 0; i < kPollTextCount; ++i) {
+    EXPECT_EQ(got.texts[i].set, want.texts[i].set) << "text " << kPollTextControl[i];
+    const auto which = static_cast<PollText>(i);
+    if (which == PollText::kTxPowerSetting && failed(kPowerSettingRead)) {
+      FormatTxPowerSetting(kRegTxPower, text);
+    } else if (which == PollText::kTxPowerReading && failed(kPowerReadingRead)) {
+      FormatTxPowerReading(kRegPowerReading, text);
+    } else if (which == PollText::kInterference && failed(kRxLevelRead)) {
+      text.Format("- %01.0f dBm", 97.0 - kRegRxLevel);
+    } else {
+      text = want.texts[i].text;
+    }
+    EXPECT_EQ(got.texts[i].text, text) << "text " << kPollTextControl[i];
+  }
+  EXPECT_EQ(got.interferenceBar, failed(kRxLevelRead) ? kRegRxLevel : want.interferenceBar);
+  EXPECT_EQ(got.linkErrorBar, failed(kLinkErrorRead) ? kRegLinkErrors : want.linkErrorBar);
+  EXPECT_EQ(got.signalBar, want.signalBar);
+  EXPECT_EQ(got.signalColour, want.signalColour);
+  EXPECT_EQ(got.clearReg62, !failed(kLinkErrorRead) && want.clearReg62);
+}
+
+// Two cards at the same time, one of them failing: the display of the
+// failing one is the good one's.
+struct TwinRigs {
+  explicit TwinRigs(std::string_view scenario) : good(scenario), failing(scenario) {
+    RunPollTick(good.adapter);
+    RunPollTick(failing.adapter);
+  }
+  FailingRig good;
+  FailingRig failing;
+};
+
+class PollFailsOnce : public ::testing::TestWithParam<std::tuple<std::uint32_t, int>> {};
+
+TEST_P(PollFailsOnce, JudgesOnlyTheLastRequest) {
+  const auto [status, position] = GetParam();
+  TwinRigs rigs("office");
+  rigs.failing.card->FailOnly(static_cast<std::size_t>(position), status);
+
+  const PollResult want = RunPollTick(rigs.good.adapter);
+  const PollResult got = RunPollTick(rigs.failing.adapter);
+  ExpectDisplay(got, want, position, position);
+  const bool last = position == kTickRequests - 1;
+  EXPECT_EQ(got.alarm.kind, (last ? DriverAlarm::Judge(status) : DriverAlarm{}).kind);
+  EXPECT_EQ(got.alarm.text, (last ? DriverAlarm::Judge(status) : DriverAlarm{}).text);
+
+  // The next tick is clean again.
+  EXPECT_EQ(RunPollTick(rigs.failing.adapter).alarm.kind, DriverAlarm::Kind::kNone);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryStatusEveryRequest, PollFailsOnce,
+                         ::testing::Combine(::testing::ValuesIn(kStatuses),
+                                            ::testing::Range(0, kTickRequests)));
+
+struct VanishCase {
+  Vanish how;
+  bool linkErrorsZero;  // the tick ends with the register 0x62 write
+  int position;
+};
+
+class PollCardVanishes : public ::testing::TestWithParam<VanishCase> {};
+
+Scenario VanishScenario(bool linkErrorsZero) {
+  if (!linkErrorsZero) return LoadScenario("office");
+  return ParseScenario(R"({"base": "office", "link": {"phases": [
+      {"portStatus": 4, "signal": 70, "interference": 9, "linkErrors": 0}]}})",
+                       "no-link-errors");
+}
+
+TEST_P(PollCardVanishes, RaisesTheRightAlarmOnEveryTickAfter) {
+  const VanishCase c = GetParam();
+  FailingRig good(VanishScenario(c.linkErrorsZero));
+  FailingRig failing(VanishScenario(c.linkErrorsZero));
+  RunPollTick(good.adapter);
+  RunPollTick(failing.adapter);
+  testing::VanishAt(*failing.card, c.how, static_cast<std::size_t>(c.position));
+
+  const PollResult want = RunPollTick(good.adapter);
+  for (int retry = 0; retry < 3; ++retry) {  // Retry polls again
+    const PollResult got = RunPollTick(failing.adapter);
+    ExpectDisplay(got, want, retry == 0 ? c.position : 0, kTickRequests);
+    EXPECT_EQ(got.alarm.kind,
+              c.how == Vanish::kDriverOff ? DriverAlarm::Kind::kOff : DriverAlarm::Kind::kFailure);
+    EXPECT_EQ(got.alarm.text, testing::AlarmTextFor(c.how));
+  }
+}
+
+std::vector<VanishCase> VanishCases() {
+  std::vector<VanishCase> cases;
+  for (Vanish how : {Vanish::kDriverOff, Vanish::kPulledOut}) {
+    for (bool zero : {false, true}) {
+      const int requests = kTickRequests + (zero ? 1 : 0);
+      for (int p = 0; p < requests; ++p) cases.push_back({how, zero, p});
+    }
+  }
+  return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(AtEveryRequest, PollCardVanishes, ::testing::ValuesIn(VanishCases()));
+
+}  // namespace
+}  // namespace quoril
