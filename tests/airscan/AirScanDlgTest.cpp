@@ -1,10 +1,11 @@
-// The air scan dialog on a scripted card: the sweep, the labels, values and
-// bars it fills, Start, Stop and Escape, the sliders and the automatic close.
-// Ticks are driven by calling the tick directly.
+// The air scan dialog on a scripted card: what it shows as it opens and on
+// each tick, Start, Stop and Escape, the sliders and display modes, and the
+// automatic close. Ticks are driven by calling the tick directly.
 
 #include <QAbstractButton>
 #include <QSlider>
 #include <QTest>
+#include <optional>
 
 #include "adapter/CardScript.h"
 #include "adapter/RequestCatalogue.h"
@@ -14,237 +15,149 @@
 namespace quoril {
 
 using namespace catalogue;
-using testing::CardScript;
 
 class AirScanDlgTest : public QObject {
   Q_OBJECT
  private slots:
-  void OpensRunningInDbmWithEmptyBlueBars();
-  void TheFirstTickFillsTheChannelTheCardStoodOn();
-  void AChannelOutsideTheSweepStartsItAtChannelOne();
-  void EscapeStartsTheScanAndDoesNotClose();
-  void StopThenStartResumesTheSweep();
+  void OpensRunningInDbmAndEscapeDoesNotClose();
+  void TicksFillTheirChannelsAcrossStopAndStart();
   void ThirteenSilentTicksCloseTheDialog();
   void ZoomAndBerModeSetTheBarRanges();
-  void TheThresholdColoursTheBackground();
 };
 
 namespace {
 
 constexpr int kTimer = 1106;
 
-// A card whose last poll said channel `channel`.
+// The dialog, open on a card whose last poll said channel 5.
 struct Rig {
-  CardScript card;
-  explicit Rig(std::uint8_t channel = 5, std::uint8_t level = 47, std::uint8_t ber = 10) {
-    card.records[kRecordChannel] = {channel, 0};
-    card.registers[kRegRxLevel] = level;
+  explicit Rig(std::uint8_t ber = 10) {
+    card.records[kRecordChannel] = {5, 0};
+    card.registers[kRegRxLevel] = 47;
     card.registers[kRegLinkErrors] = ber;
     card.adapter.PacketGetStatus();
+    card.adapter.ScanShowBer = 1;
+    card.adapter.ScanZeroCount = 9;
+    dialog.emplace(card.adapter);
+    dialog->Initialize();
   }
+  // The test sub-commands sent, in order.
   std::vector<std::uint8_t> TestCommands() {
     std::vector<std::uint8_t> out;
-    for (const auto* c : card.library().Requests()) {
-      if (c->oid == kOidCommand && c->sent.size() > 1 && c->sent[0] == kCmdTest) {
+    for (const auto* c : card.library().Requests())
+      if (c->oid == kOidCommand && c->sent.size() > 1 && c->sent[0] == kCmdTest)
         out.push_back(c->sent[1]);
-      }
-    }
     return out;
   }
-};
+  QString Text(int id) const { return dialog->GetDlgItemText(id); }
+  void Tick(int n = 1) {
+    for (int i = 0; i < n; ++i) dialog->OnTimer(kTimer);
+  }
+  void Click(int id) { dialog->Item<QAbstractButton>(id)->click(); }
 
-QString Text(const CAirScanDlg& d, int id) {
-  return d.GetDlgItemText(id);
-}
+  testing::CardScript card;
+  std::optional<CAirScanDlg> dialog;
+};
 
 }  // namespace
 
-void AirScanDlgTest::OpensRunningInDbmWithEmptyBlueBars() {
+void AirScanDlgTest::OpensRunningInDbmAndEscapeDoesNotClose() {
   Rig rig;
-  rig.card.adapter.ScanShowBer = 1;
-  rig.card.adapter.ScanZeroCount = 9;
-  CAirScanDlg dialog(rig.card.adapter);
   QCOMPARE(rig.card.adapter.ScanShowBer, 0);
   QCOMPARE(rig.card.adapter.ScanZeroCount, 0);
-  QCOMPARE(rig.card.adapter.ScanChannelIndex, 4);
-  dialog.Initialize();
-  QVERIFY(dialog.IsTimerRunning(kTimer));
+  QVERIFY(rig.dialog->IsTimerRunning(kTimer));
   for (int channel = 1; channel <= 13; ++channel) {
-    const BarControl* bar = dialog.Bar(channel);
-    QCOMPARE(bar->Minimum(), 0);
+    const BarControl* bar = rig.dialog->Bar(channel);
     QCOMPARE(bar->Maximum(), 97);
     QCOMPARE(bar->Pos(), 0);
     QCOMPARE(bar->BarColor(), QColor(0, 255, 0));
     QCOMPARE(bar->BackgroundColor(), QColor(0, 0, 255));
   }
-  QVERIFY(dialog.Item<QSlider>(1116)->isEnabled());
-  QVERIFY(!dialog.Item<QSlider>(1117)->isEnabled());
-  QCOMPARE(dialog.Item<QSlider>(1116)->value(), 97);
-  QCOMPARE(dialog.Item<QSlider>(1117)->value(), 100);
-  QCOMPARE(Text(dialog, 1176), QStringLiteral("-97...00"));
-  QCOMPARE(Text(dialog, 1177), QStringLiteral("00"));
-  QVERIFY(dialog.Item<QAbstractButton>(1160)->isChecked());
-}
+  QVERIFY(rig.dialog->Item<QSlider>(1116)->isEnabled());
+  QVERIFY(!rig.dialog->Item<QSlider>(1117)->isEnabled());
+  QCOMPARE(rig.Text(1176), QStringLiteral("-97...00"));
+  QCOMPARE(rig.Text(1177), QStringLiteral("00"));
+  QVERIFY(rig.dialog->Item<QAbstractButton>(1160)->isChecked());
 
-void AirScanDlgTest::TheFirstTickFillsTheChannelTheCardStoodOn() {
-  Rig rig(5, 47, 10);
-  CAirScanDlg dialog(rig.card.adapter);
-  dialog.Initialize();
-  dialog.OnTimer(kTimer);
-  QCOMPARE(rig.card.TunedChannels(), std::vector<std::uint8_t>{6});
-  QCOMPARE(Text(dialog, 1149), QStringLiteral("&5"));
-  QCOMPARE(Text(dialog, 1148), QStringLiteral("4"));
-  QCOMPARE(Text(dialog, 1167), QStringLiteral("50"));
-  QCOMPARE(dialog.Bar(5)->Pos(), 47);
-
-  rig.card.registers[kRegRxLevel] = 124;
-  dialog.OnTimer(kTimer);
-  QCOMPARE(Text(dialog, 1150), QStringLiteral("&6"));
-  QCOMPARE(Text(dialog, 1149), QStringLiteral("5"));
-  QCOMPARE(Text(dialog, 1168), QStringLiteral("-27"));
-  QCOMPARE(dialog.Bar(6)->Pos(), 97);  // clamped to the top
-
-  for (int i = 0; i < 11; ++i) dialog.OnTimer(kTimer);
-  QCOMPARE(Text(dialog, 1148), QStringLiteral("&4"));  // the thirteenth tick: channel 4
-  dialog.OnTimer(kTimer);
-  QCOMPARE(Text(dialog, 1149), QStringLiteral("&5"));
-  const std::vector<std::uint8_t> tuned = rig.card.TunedChannels();
-  QCOMPARE(tuned.size(), std::size_t{14});
-  QCOMPARE(tuned[7], 13);
-  QCOMPARE(tuned[8], 1);
-  QCOMPARE(tuned.back(), 6);
-}
-
-void AirScanDlgTest::AChannelOutsideTheSweepStartsItAtChannelOne() {
-  for (int channel : {0, 13, 14}) {
-    Rig rig(static_cast<std::uint8_t>(channel));
-    CAirScanDlg dialog(rig.card.adapter);
-    dialog.Initialize();
-    dialog.OnTimer(kTimer);
-    QCOMPARE(rig.card.TunedChannels(), std::vector<std::uint8_t>{1});
-    QCOMPARE(Text(dialog, 1157), QStringLiteral("1&3"));
-    QCOMPARE(dialog.Bar(13)->Pos(), 47);
-  }
-}
-
-void AirScanDlgTest::EscapeStartsTheScanAndDoesNotClose() {
-  Rig rig;
-  CAirScanDlg dialog(rig.card.adapter);
-  dialog.Initialize();
-  dialog.show();
-  QTest::keyClick(&dialog, Qt::Key_Escape);
-  QVERIFY(!dialog.Ended());
-  QVERIFY(dialog.isVisible());
+  // Escape starts the scan and does not close; Enter is OK.
+  rig.dialog->show();
+  QTest::keyClick(&*rig.dialog, Qt::Key_Escape);
+  QVERIFY(!rig.dialog->Ended());
   QCOMPARE(rig.TestCommands(), std::vector<std::uint8_t>{kTestStartScan});
-  QVERIFY(dialog.IsTimerRunning(kTimer));
+  QVERIFY(rig.dialog->IsTimerRunning(kTimer));
 
-  QTest::keyClick(&dialog, Qt::Key_Return);  // Enter is OK
-  QVERIFY(dialog.Ended());
-  QCOMPARE(dialog.EndResult(), TemplateDialog::kIdOk);
-  QVERIFY(!dialog.IsTimerRunning(kTimer));
+  QTest::keyClick(&*rig.dialog, Qt::Key_Return);
+  QCOMPARE(rig.dialog->EndResult(), TemplateDialog::kIdOk);
+  QVERIFY(!rig.dialog->IsTimerRunning(kTimer));
 }
 
-void AirScanDlgTest::StopThenStartResumesTheSweep() {
-  Rig rig;
-  CAirScanDlg dialog(rig.card.adapter);
-  dialog.Initialize();
-  dialog.OnTimer(kTimer);
-  dialog.OnTimer(kTimer);  // tuned 6, then 7
-  dialog.Item<QAbstractButton>(3)->click();
-  QVERIFY(!dialog.IsTimerRunning(kTimer));
-  QCOMPARE(rig.TestCommands().back(), kTestStop);
-  QCOMPARE(dialog.Bar(6)->Pos(), 47);        // the bars keep their values
-  dialog.Item<QAbstractButton>(3)->click();  // Stop again: another stop, nothing else
-  QCOMPARE(rig.TestCommands().back(), kTestStop);
+void AirScanDlgTest::TicksFillTheirChannelsAcrossStopAndStart() {
+  Rig rig(0);
+  rig.Tick();
+  QCOMPARE(rig.card.TunedChannels(), std::vector<std::uint8_t>{6});
+  QCOMPARE(rig.Text(1149), QStringLiteral("&5"));
+  QCOMPARE(rig.Text(1148), QStringLiteral("4"));
+  QCOMPARE(rig.Text(1167), QStringLiteral("50"));
+  QCOMPARE(rig.dialog->Bar(5)->Pos(), 47);
+  QCOMPARE(rig.dialog->Bar(5)->BackgroundColor(), QColor(255, 255, 0));  // threshold covers BER 0
 
-  dialog.Item<QAbstractButton>(2)->click();
-  QVERIFY(dialog.IsTimerRunning(kTimer));
+  rig.Click(3);  // Stop
+  QVERIFY(!rig.dialog->IsTimerRunning(kTimer));
+  QCOMPARE(rig.TestCommands().back(), kTestStop);
+  QCOMPARE(rig.dialog->Bar(5)->Pos(), 47);  // the bars keep their values
+  rig.Click(2);                             // Start
+  QVERIFY(rig.dialog->IsTimerRunning(kTimer));
   QCOMPARE(rig.TestCommands().back(), kTestStartScan);
-  dialog.OnTimer(kTimer);
-  QCOMPARE(rig.card.TunedChannels().back(), 8);
-  QCOMPARE(Text(dialog, 1151), QStringLiteral("&7"));
+
+  // In BER mode the bar shows the error reading; the value stays the level.
+  rig.Click(1161);
+  rig.card.registers[kRegLinkErrors] = 64;
+  rig.Tick();
+  QCOMPARE(rig.card.TunedChannels().back(), 7);
+  QCOMPARE(rig.Text(1150), QStringLiteral("&6"));
+  QCOMPARE(rig.Text(1149), QStringLiteral("5"));
+  QCOMPARE(rig.dialog->Bar(6)->Pos(), 64);
+  QCOMPARE(rig.Text(1168), QStringLiteral("50"));
+  QCOMPARE(rig.dialog->Bar(6)->BackgroundColor(), QColor(0, 0, 255));
 }
 
 void AirScanDlgTest::ThirteenSilentTicksCloseTheDialog() {
-  Rig rig(5, 47, 0);
-  CAirScanDlg dialog(rig.card.adapter);
-  dialog.Initialize();
-  for (int i = 0; i < 12; ++i) dialog.OnTimer(kTimer);
-  rig.card.registers[kRegLinkErrors] = 3;  // one reading in between starts the count again
-  dialog.OnTimer(kTimer);
-  rig.card.registers[kRegLinkErrors] = 0;
-  for (int i = 0; i < 12; ++i) dialog.OnTimer(kTimer);
-  QVERIFY(!dialog.Ended());
+  Rig rig(0);
+  rig.Tick(12);
+  QVERIFY(!rig.dialog->Ended());
   rig.card.registers[kRegRxLevel] = 60;
-  dialog.OnTimer(kTimer);
-  QVERIFY(dialog.Ended());
-  QCOMPARE(dialog.EndResult(), TemplateDialog::kIdOk);
-  QVERIFY(!dialog.IsTimerRunning(kTimer));
-  QCOMPARE(dialog.Bar(4)->Pos(), 60);  // the closing tick still shows its reading
-
-  // With a threshold above 0 the scan never closes by itself.
-  Rig quiet(5, 47, 0);
-  CAirScanDlg berMode(quiet.card.adapter);
-  berMode.Initialize();
-  berMode.Item<QAbstractButton>(1161)->click();
-  berMode.Item<QSlider>(1117)->setValue(90);
-  for (int i = 0; i < 40; ++i) berMode.OnTimer(kTimer);
-  QVERIFY(!berMode.Ended());
+  rig.Tick();
+  QCOMPARE(rig.dialog->EndResult(), TemplateDialog::kIdOk);
+  QVERIFY(!rig.dialog->IsTimerRunning(kTimer));
+  QCOMPARE(rig.dialog->Bar(4)->Pos(), 60);  // the closing tick still shows its reading
 }
 
 void AirScanDlgTest::ZoomAndBerModeSetTheBarRanges() {
   Rig rig;
-  CAirScanDlg dialog(rig.card.adapter);
-  dialog.Initialize();
-  auto* zoom = dialog.Item<QSlider>(1116);
-  auto* level = dialog.Item<QSlider>(1117);
+  auto* zoom = rig.dialog->Item<QSlider>(1116);
+  auto* level = rig.dialog->Item<QSlider>(1117);
   zoom->setValue(47);
-  QCOMPARE(dialog.Bar(1)->Maximum(), 47);
-  QCOMPARE(dialog.Bar(13)->Maximum(), 47);
-  QCOMPARE(Text(dialog, 1176), QStringLiteral("-97...-50"));
-  zoom->setValue(90);
-  QCOMPARE(Text(dialog, 1176), QStringLiteral("-97...- 7"));
+  QCOMPARE(rig.dialog->Bar(13)->Maximum(), 47);
+  QCOMPARE(rig.Text(1176), QStringLiteral("-97...-50"));
 
-  dialog.Item<QAbstractButton>(1161)->click();
+  rig.Click(1161);
   QCOMPARE(rig.card.adapter.ScanShowBer, 1);
   QVERIFY(!zoom->isEnabled());
   QVERIFY(level->isEnabled());
-  QCOMPARE(dialog.Bar(7)->Maximum(), 100);
+  QCOMPARE(rig.dialog->Bar(7)->Maximum(), 100);
   zoom->setValue(30);
-  QCOMPARE(dialog.Bar(7)->Maximum(), 100);  // BER ranges ignore the zoom
+  QCOMPARE(rig.dialog->Bar(7)->Maximum(), 100);  // BER ranges ignore the zoom
   level->setValue(95);
-  QCOMPARE(dialog.State().berLevel, 5);
-  QCOMPARE(Text(dialog, 1177), QStringLiteral(" 5"));
-  level->setValue(0);
-  QCOMPARE(Text(dialog, 1177), QStringLiteral("100"));
+  QCOMPARE(rig.Text(1177), QStringLiteral(" 5"));
 
-  dialog.Item<QAbstractButton>(1160)->click();
+  rig.Click(1160);
   QCOMPARE(rig.card.adapter.ScanShowBer, 0);
-  QCOMPARE(dialog.Bar(7)->Maximum(), 30);
+  QCOMPARE(rig.dialog->Bar(7)->Maximum(), 30);
   QVERIFY(zoom->isEnabled());
   QVERIFY(!level->isEnabled());
-
-  dialog.Item<QAbstractButton>(1161)->click();
-  dialog.Item<QAbstractButton>(1)->click();
-  QCOMPARE(dialog.Display(), 1);
-}
-
-void AirScanDlgTest::TheThresholdColoursTheBackground() {
-  Rig rig(5, 47, 0);
-  CAirScanDlg dialog(rig.card.adapter);
-  dialog.Initialize();
-  dialog.OnTimer(kTimer);
-  QCOMPARE(dialog.Bar(5)->BackgroundColor(), QColor(255, 255, 0));
-  rig.card.registers[kRegLinkErrors] = 1;
-  dialog.OnTimer(kTimer);
-  QCOMPARE(dialog.Bar(6)->BackgroundColor(), QColor(0, 0, 255));
-
-  // In BER mode the bar shows the error reading on 0..100.
-  dialog.Item<QAbstractButton>(1161)->click();
-  rig.card.registers[kRegLinkErrors] = 64;
-  dialog.OnTimer(kTimer);
-  QCOMPARE(dialog.Bar(7)->Pos(), 64);
-  QCOMPARE(Text(dialog, 1169), QStringLiteral("50"));  // the value stays the level
+  rig.Click(1161);
+  rig.Click(1);
+  QCOMPARE(rig.dialog->Display(), 1);
 }
 
 }  // namespace quoril

@@ -3,36 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <initializer_list>
+#include <string>
+#include <utility>
 
 namespace quoril {
 namespace {
-
-using Table = std::array<double, 14>;
-
-Table Filled(double v) {
-  Table t;
-  t.fill(v);
-  return t;
-}
-
-TEST(AntennaReport, EmptyTableWaits) {
-  const AntennaReport r = RefreshAntennaReport(Filled(0.0));
-  EXPECT_EQ(r.maxChannelText, "max = ");
-  EXPECT_EQ(r.minChannelText, "min =1");
-  EXPECT_EQ(r.minText, "VSWR_min = 0.00");
-  EXPECT_EQ(r.maxText, "VSWR_max = 0.00");
-  EXPECT_EQ(r.verdict, "To measure, please wait!");
-  for (const ShortText& v : r.values) EXPECT_EQ(v, "0.00");
-}
-
-TEST(AntennaReport, OneUnmeasuredChannelKeepsItWaiting) {
-  Table t = Filled(1.2);
-  t[9] = 0.0;
-  const AntennaReport r = RefreshAntennaReport(t);
-  EXPECT_EQ(r.verdict, "To measure, please wait!");
-  EXPECT_EQ(r.minText, "VSWR_min = 0.00");
-  EXPECT_EQ(r.minChannelText, "min =10");
-}
 
 TEST(AntennaReport, VerdictLimits) {
   const std::pair<double, const char*> cases[] = {
@@ -42,58 +18,54 @@ TEST(AntennaReport, VerdictLimits) {
       {2.0, "Bad antenna ..."},
       {2.01, "Problems ... Check a cable, pigtail, antenna"},
   };
-  for (const auto& [maximum, verdict] : cases) {
-    Table t = Filled(1.1);
-    t[4] = maximum;
-    const AntennaReport r = RefreshAntennaReport(t);
-    EXPECT_EQ(r.verdict, verdict) << maximum;
-    EXPECT_EQ(r.maxChannelText, "max =5");
-  }
+  for (const auto& [maximum, verdict] : cases) EXPECT_EQ(AntennaVerdict(maximum, true), verdict);
 }
 
-TEST(AntennaReport, TiesGoToTheLowerChannel) {
-  Table t = Filled(1.3);
-  t[2] = t[8] = 1.7;
-  t[5] = t[11] = 1.05;
-  const AntennaReport r = RefreshAntennaReport(t);
-  EXPECT_EQ(r.maxChannelText, "max =3");
-  EXPECT_EQ(r.minChannelText, "min =6");
-  EXPECT_EQ(r.maxText, "VSWR_max = 1.70");
-  EXPECT_EQ(r.minText, "VSWR_min = 1.05");
+// The report on a table of `fill` with some entries (index, value) set.
+AntennaReport Report(double fill, std::initializer_list<std::pair<std::size_t, double>> set) {
+  std::array<double, 14> table;
+  table.fill(fill);
+  for (const auto& [index, value] : set) table[index] = value;
+  return RefreshAntennaReport(table);
 }
 
-TEST(AntennaReport, ChannelFourteenIsShownButNotJudged) {
-  Table t = Filled(1.2);
-  t[4] = 1.30;
-  t[13] = 2.50;
-  const AntennaReport r = RefreshAntennaReport(t);
-  EXPECT_EQ(r.maxText, "VSWR_max = 1.30");
-  EXPECT_EQ(r.maxChannelText, "max =5");  // the channel that holds the value shown
-  EXPECT_EQ(r.verdict, "Nice antenna ...");
+// Minimum channel, minimum, maximum channel, maximum and verdict.
+std::string Texts(const AntennaReport& r) {
+  std::string out;
+  for (std::string_view t : {r.minChannelText.view(), r.minText.view(), r.maxChannelText.view(),
+                             r.maxText.view(), r.verdict})
+    out.append(t).append("|");
+  return out;
+}
+
+TEST(AntennaReport, TextsOfTheTable) {
+  const AntennaReport empty = Report(0.0, {});
+  EXPECT_EQ(Texts(empty),
+            "min =1|VSWR_min = 0.00|max = |VSWR_max = 0.00|To measure, please wait!|");
+  EXPECT_EQ(empty.values[13], "0.00");
+  EXPECT_EQ(Texts(Report(1.2, {{9, 0.0}})),
+            "min =10|VSWR_min = 0.00|max =1|VSWR_max = 1.20|To measure, please wait!|");
+  // Ties go to the lower channel.
+  EXPECT_EQ(Texts(Report(1.3, {{2, 1.7}, {8, 1.7}, {5, 1.05}, {11, 1.05}})),
+            "min =6|VSWR_min = 1.05|max =3|VSWR_max = 1.70|Bad antenna ...|");
+  // Values of 200 and above leave the minimum unnamed.
+  const AntennaReport high = Report(200.0, {{3, 250.5}});
+  EXPECT_EQ(Texts(high),
+            "min = |VSWR_min = 200.00|max =4|VSWR_max = 250.50|Problems ... Check a "
+            "cable, pigtail, antenna|");
+  EXPECT_EQ(high.values[3], "250.50");
+  const AntennaReport negative = Report(1.1, {{0, -1.84789}});
+  EXPECT_EQ(Texts(negative), "min =1|VSWR_min = -1.85|max =2|VSWR_max = 1.10|Nice antenna ...|");
+  EXPECT_EQ(negative.values[0], "-1.85");
+}
+
+TEST(AntennaReport, ChannelFourteenIsShownAndCountsForTheMinimumButIsNotJudged) {
+  // The channel named is the one that holds the maximum shown.
+  const AntennaReport r = Report(1.2, {{4, 1.3}, {13, 2.5}});
+  EXPECT_EQ(Texts(r), "min =1|VSWR_min = 1.20|max =5|VSWR_max = 1.30|Nice antenna ...|");
   EXPECT_EQ(r.values[13], "2.50");
-
-  // It still counts for the minimum.
-  t[13] = 1.01;
-  EXPECT_EQ(RefreshAntennaReport(t).minChannelText, "min =14");
-}
-
-TEST(AntennaReport, ValuesOf200AndAboveLeaveTheMinimumUnnamed) {
-  Table t = Filled(200.0);
-  t[3] = 250.5;
-  const AntennaReport r = RefreshAntennaReport(t);
-  EXPECT_EQ(r.minText, "VSWR_min = 200.00");
-  EXPECT_EQ(r.minChannelText, "min = ");
-  EXPECT_EQ(r.maxText, "VSWR_max = 250.50");
-  EXPECT_EQ(r.values[3], "250.50");
-}
-
-TEST(AntennaReport, NegativeValuesCountAsMeasured) {
-  Table t = Filled(1.1);
-  t[0] = -1.84789;
-  const AntennaReport r = RefreshAntennaReport(t);
-  EXPECT_EQ(r.values[0], "-1.85");
-  EXPECT_EQ(r.minChannelText, "min =1");
-  EXPECT_EQ(r.verdict, "Nice antenna ...");
+  EXPECT_EQ(Texts(Report(1.2, {{13, 1.01}})),
+            "min =14|VSWR_min = 1.01|max =1|VSWR_max = 1.20|Nice antenna ...|");
 }
 
 }  // namespace

@@ -17,27 +17,14 @@ using testing::CardScript;
 // The chart control of the VSWR dialog as it comes out at 96 dpi.
 constexpr PixelRect kClient{0, 0, 384, 309};
 
-TEST(ChartGeometry, PlotRectangleAndPixels) {
+TEST(ChartGeometry, PixelsAreTruncatedTowardZero) {
   const PixelRect plot = PlotRectangle(kClient);
   EXPECT_EQ(plot, (PixelRect{30, 30, 354, 279}));
   const ChartScales s = ChannelAxisScales(plot);
-  EXPECT_DOUBLE_EQ(s.x, 324 * 0.06666666666666667);
-  EXPECT_DOUBLE_EQ(s.y, 2.49);
-  // VSWR 1.0 on the channel axis, channel 14 at x = 13. VSWR 2.0 comes out
-  // at 279 - 249.00000000000003, truncated to one pixel above the top edge.
-  EXPECT_EQ(ToPixel({0, 0}, s, plot), (Pixel{30, 279}));
+  // VSWR 2.0 of channel 14 comes out at 279 - 249.00000000000003, one pixel
+  // above the top edge; a negative VSWR below the plot and left of it.
   EXPECT_EQ(ToPixel({13, 100}, s, plot), (Pixel{310, 29}));
-  // Truncation toward zero: 279 - 41 x 2.49 = 176.91.
-  EXPECT_EQ(ToPixel({1, 41}, s, plot), (Pixel{51, 176}));
-  // Below the plot and left of it.
   EXPECT_EQ(ToPixel({-1, -284}, s, plot), (Pixel{8, 986}));
-}
-
-std::vector<const DrawOp*> OfKind(const DrawList& ops, DrawOp::Kind kind) {
-  std::vector<const DrawOp*> out;
-  for (const DrawOp& op : ops)
-    if (op.kind == kind) out.push_back(&op);
-  return out;
 }
 
 TEST(ChartFrame, TicksThresholdAxesAndTitles) {
@@ -45,14 +32,14 @@ TEST(ChartFrame, TicksThresholdAxesAndTitles) {
   DrawList ops;
   DrawFrame(cursor, {63, 17}, ops);
 
-  const auto texts = OfKind(ops, DrawOp::Kind::kText);
+  std::vector<const DrawOp*> texts;
+  for (const DrawOp& op : ops)
+    if (op.kind == DrawOp::Kind::kText) texts.push_back(&op);
   ASSERT_EQ(texts.size(), 10u + 14u + 2u);
   EXPECT_EQ(texts[0]->text, "1.0");
   EXPECT_EQ(texts[0]->from, (Pixel{23 - 24, 279 - 9}));  // tick end at 30 - 6.48
-  EXPECT_EQ(texts[9]->text, "1.9");
   EXPECT_EQ(texts[10]->text, "1");
   EXPECT_EQ(texts[10]->from, (Pixel{30 - 5, 286 - 3}));  // 279 + 3 x 2.49 = 286.47
-  EXPECT_EQ(texts[23]->text, "14");
   EXPECT_EQ(texts[24]->text, "Channel");
   EXPECT_EQ(texts[24]->from, (Pixel{354 - 63 + 28, 279 - 17 + 21}));
   EXPECT_EQ(texts[25]->text, "VSWR");
@@ -65,9 +52,7 @@ TEST(ChartFrame, TicksThresholdAxesAndTitles) {
   ASSERT_NE(green, ops.end());
   EXPECT_EQ(green->from, (Pixel{30, 179}));  // 279 - 40 x 2.49 = 179.4
   EXPECT_EQ(green->to, (Pixel{354, 179}));
-  // It comes right after the 1.3 tick, as its pixel and its line.
-  EXPECT_EQ((green - 1)->kind, DrawOp::Kind::kPixel);
-  EXPECT_EQ((green - 2)->text, "1.3");
+  EXPECT_EQ((green - 2)->text, "1.3");  // right after the 1.3 tick's pixel
 
   std::vector<std::pair<Pixel, Pixel>> axes;
   for (const DrawOp& op : ops)
@@ -89,55 +74,7 @@ class ChartSweepTest : public ::testing::Test {
   ChartSweep sweep = MakeChartSweep(kClient);
 };
 
-TEST_F(ChartSweepTest, AStepMeasuresRecordsAndTunesTheNextChannel) {
-  RunChartPaint(card.adapter, sweep, kClient, {63, 17});
-  card.library().log.clear();
-  SetReading(0xF0);
-  const SweepStep step = RunSweepStep(card.adapter, sweep);
-  EXPECT_EQ(step.channel, 1);
-  EXPECT_EQ(step.plotY, 41);
-  EXPECT_NEAR(card.adapter.VswrByChannel[0], 1.4194, 1e-4);
-  EXPECT_EQ(step.tuned, 2);
-  std::vector<std::string> sent;
-  for (const auto* call : card.library().Requests()) sent.push_back(testing::Hex(call->sent));
-  EXPECT_EQ(sent,
-            (std::vector<std::string>{"38 0e ff ff 00 00", "31 00 3e 00 80", "38 0e ff ff 00 00",
-                                      "30 00 74 00", "38 08 02 00 00 00"}));
-  // Pixel, the black X, then the line from the origin.
-  EXPECT_EQ(step.ops[0].kind, DrawOp::Kind::kPixel);
-  EXPECT_EQ(step.ops[0].colour, kChartCurveColour);
-  EXPECT_EQ(step.ops[0].to, (Pixel{30, 176}));
-  EXPECT_EQ(step.ops[1].colour, colours::kBlack);
-  EXPECT_EQ(step.ops[1].from, (Pixel{28, 178}));
-  EXPECT_EQ(step.ops[1].to, (Pixel{33, 173}));
-  EXPECT_EQ(step.ops[2].from, (Pixel{28, 174}));
-  EXPECT_EQ(step.ops[2].to, (Pixel{33, 179}));
-  EXPECT_EQ(step.ops[3].from, (Pixel{30, 279}));
-  EXPECT_EQ(step.ops[3].to, (Pixel{30, 176}));
-}
-
-TEST_F(ChartSweepTest, AfterChannel14TheSweepStartsAgainFromTheOrigin) {
-  sweep.channel = 0;  // before any paint
-  SetReading(0xE0);
-  std::vector<int> measured;
-  for (int i = 0; i < 15; ++i) measured.push_back(RunSweepStep(card.adapter, sweep).channel);
-  EXPECT_EQ(measured.front(), 1);
-  EXPECT_EQ(measured[13], 14);
-  EXPECT_EQ(measured[14], 1);
-  for (double v : card.adapter.VswrByChannel) EXPECT_NEAR(v, 1.96413, 1e-5);
-  EXPECT_EQ(card.TunedChannels()[13], 1);
-}
-
-TEST_F(ChartSweepTest, ThePointAfterTheWrapStartsAtTheOrigin) {
-  sweep.channel = 14;
-  SetReading(0xE0);
-  RunSweepStep(card.adapter, sweep);
-  EXPECT_EQ(sweep.cursor.last, (ChartPoint{0, 0}));
-  const SweepStep next = RunSweepStep(card.adapter, sweep);
-  EXPECT_EQ(next.ops[3].from, (Pixel{30, 279}));
-}
-
-TEST_F(ChartSweepTest, APaintRestartsAtChannelOneAndKeepsTheTable) {
+TEST_F(ChartSweepTest, APaintRestartsAtChannelOneAndAStepMeasuresRecordsAndTunes) {
   card.adapter.VswrByChannel[6] = 1.5;
   sweep.channel = 7;
   sweep.cursor.last = {6, 50};
@@ -147,14 +84,40 @@ TEST_F(ChartSweepTest, APaintRestartsAtChannelOneAndKeepsTheTable) {
   EXPECT_EQ(ops.front().to, (Pixel{384, 309}));
   EXPECT_EQ(card.TunedChannels(), (std::vector<std::uint8_t>{1, 1}));
   EXPECT_EQ(card.WrittenRegisters(), std::vector<std::uint8_t>{catalogue::kRegTxPower});
-  EXPECT_EQ(card.adapter.VswrByChannel[6], 1.5);
 
-  SetReading(0x80);
+  card.library().log.clear();
+  SetReading(0xF0);
+  const SweepStep step = RunSweepStep(card.adapter, sweep);
+  EXPECT_EQ(step.channel, 1);
+  EXPECT_EQ(step.plotY, 41);
+  EXPECT_NEAR(card.adapter.VswrByChannel[0], 1.4194, 1e-4);
+  EXPECT_EQ(card.adapter.VswrByChannel[6], 1.5);  // the table is kept
+  EXPECT_EQ(step.tuned, 2);
+  std::vector<std::string> sent;
+  for (const auto* call : card.library().Requests()) sent.push_back(testing::Hex(call->sent));
+  EXPECT_EQ(sent,
+            (std::vector<std::string>{"38 0e ff ff 00 00", "31 00 3e 00 80", "38 0e ff ff 00 00",
+                                      "30 00 74 00", "38 08 02 00 00 00"}));
+  // Pixel, the black X, then the line from the origin.
+  EXPECT_EQ(step.ops[0].to, (Pixel{30, 176}));
+  EXPECT_EQ(step.ops[1].from, (Pixel{28, 178}));
+  EXPECT_EQ(step.ops[1].to, (Pixel{33, 173}));
+  EXPECT_EQ(step.ops[2].from, (Pixel{28, 174}));
+  EXPECT_EQ(step.ops[2].to, (Pixel{33, 179}));
+  EXPECT_EQ(step.ops[3].from, (Pixel{30, 279}));
+  EXPECT_EQ(step.ops[3].to, (Pixel{30, 176}));
+  EXPECT_EQ(step.ops[0].colour, kChartCurveColour);
+  EXPECT_EQ(step.ops[1].colour, colours::kBlack);
+}
+
+TEST_F(ChartSweepTest, AfterChannel14TheSweepStartsAgainFromTheOrigin) {
+  sweep.channel = 0;  // before any paint
+  SetReading(0xE0);
+  for (int i = 0; i < 14; ++i) EXPECT_EQ(RunSweepStep(card.adapter, sweep).channel, i + 1);
+  EXPECT_EQ(card.TunedChannels().back(), 1);
   const SweepStep step = RunSweepStep(card.adapter, sweep);
   EXPECT_EQ(step.channel, 1);
   EXPECT_EQ(step.ops[3].from, (Pixel{30, 279}));
-  EXPECT_EQ(step.ops[3].to, (Pixel{30, 279}));  // no reading lies on the axis
-  EXPECT_EQ(card.adapter.VswrByChannel[0], 0.0);
 }
 
 }  // namespace

@@ -15,73 +15,30 @@
 namespace quoril {
 namespace {
 
-class PowerControlModelTest : public ::testing::Test {
- protected:
-  PowerControlModelTest() {
-    adapter.TxPowerControl = 1;
-    adapter.TxPowerIndex = 7;
-    adapter.TxPowerValue = 128;
-  }
-  CAdapter adapter;
-};
-
-TEST_F(PowerControlModelTest, OpeningOffDisablesThePowerButtonsUntilOn) {
-  adapter.TxPowerControl = 0;
-  PowerControlModel model(adapter);
-  model.Load();
-  EXPECT_FALSE(model.PowerButtonsEnabled());
-  EXPECT_EQ(model.CheckedButton(), 7);
-  model.ClickOn();
-  EXPECT_TRUE(model.PowerButtonsEnabled());
-  EXPECT_EQ(adapter.TxPowerControl, 1);
-  model.ClickOff();
-  EXPECT_EQ(adapter.TxPowerControl, 0);
+void SetPower(CAdapter& adapter, std::int32_t control, std::int32_t index, std::uint8_t value) {
+  adapter.TxPowerControl = control;
+  adapter.TxPowerIndex = index;
+  adapter.TxPowerValue = value;
 }
 
-TEST_F(PowerControlModelTest, OpeningRederivesTheValueFromTheIndex) {
-  adapter.TxPowerIndex = 2;
-  adapter.TxPowerValue = 77;
-  PowerControlModel model(adapter);
+TEST(PowerControlModel, OpeningRederivesTheValueOnlyFromAnIndexThatNamesAButton) {
+  CAdapter named;
+  SetPower(named, 1, 2, 77);
+  PowerControlModel model(named);
   model.Load();
-  EXPECT_EQ(adapter.TxPowerValue, 29);
-  EXPECT_EQ(model.PowerValue(), 29);
-}
+  EXPECT_EQ(named.TxPowerValue, 29);
+  model.ClickPower(8);  // no such button: nothing
+  EXPECT_EQ(model.CheckedButton(), 2);
 
-TEST_F(PowerControlModelTest, AClickTakesEffectAtOnceAndOkStoresIt) {
-  PowerControlModel model(adapter);
-  model.Load();
-  model.ClickPower(3);  // "20"
-  EXPECT_EQ(adapter.TxPowerIndex, 3);
-  EXPECT_EQ(adapter.TxPowerValue, 254);
-  model.Save(*model.CheckedButton(), 1);
-
+  // No button checked: OK stores 255 with the value in force.
+  CAdapter outside;
+  SetPower(outside, 1, 12, 200);
+  PowerControlModel kept(outside);
+  kept.Load();
+  EXPECT_EQ(kept.CheckedButton(), std::nullopt);
+  kept.Save(-1, 1);
   MemoryProfile profile;
-  SavePowerSettings(profile, model.PowerSwitch(), model.PowerIndex(), model.PowerValue());
-  EXPECT_EQ(profile.Find("TX_Power", "Ex_TxPower"), 3);
-  EXPECT_EQ(profile.Find("TX_Power", "TxPower"), 254);
-  EXPECT_EQ(profile.Find("TX_Power", "ON_OFF_TxPower"), 1);
-}
-
-TEST_F(PowerControlModelTest, CancelKeepsTheClickInForce) {
-  {
-    PowerControlModel model(adapter);
-    model.Load();
-    model.ClickPower(5);  // "60", then Cancel: nothing is read back
-  }
-  EXPECT_EQ(adapter.TxPowerValue, 168);
-}
-
-TEST_F(PowerControlModelTest, OkWithNoButtonCheckedStoresTheValueInForce) {
-  adapter.TxPowerIndex = 12;
-  adapter.TxPowerValue = 200;
-  PowerControlModel model(adapter);
-  model.Load();
-  EXPECT_EQ(model.CheckedButton(), std::nullopt);
-  model.Save(-1, 1);
-  EXPECT_EQ(adapter.TxPowerValue, 200);
-
-  MemoryProfile profile;
-  SavePowerSettings(profile, model.PowerSwitch(), model.PowerIndex(), model.PowerValue());
+  SavePowerSettings(profile, kept.PowerSwitch(), kept.PowerIndex(), kept.PowerValue());
   EXPECT_EQ(profile.Find("TX_Power", "Ex_TxPower"), 255);
   EXPECT_EQ(profile.Find("TX_Power", "TxPower"), 200);
 }

@@ -22,39 +22,15 @@ namespace quoril {
 namespace {
 
 constexpr std::uint32_t kInvalidHandle = 0xFFFFFFFF;
-
-// The program's clock is out of reach, so the card keeps its own and steps it
-// as the program's --fast timer would: each poll starts one period after the
-// end of the previous one, or on time when there was time to spare.
-class PollClock {
- public:
-  explicit PollClock(Millis period) : period_(period) {}
-  ManualClock& Clock() { return clock_; }
-
-  void PollStarts() {
-    const Millis now = clock_.Now();
-    if (!due_) {
-      due_ = now + period_;
-    } else {
-      *due_ += period_;
-      if (*due_ < now) due_ = now + period_;
-    }
-    if (*due_ > now) clock_.Advance(*due_ - now);
-  }
-
- private:
-  ManualClock clock_;
-  Millis period_;
-  std::optional<Millis> due_;
-};
+constexpr Millis kPollPeriod{300};
 
 class StandIn {
  public:
-  StandIn() : clock_(Millis{300}) {
+  StandIn() {
     const char* scenario = std::getenv("QUORIL_STANDIN_SCENARIO");
     try {
       scenario_ = LoadScenario(scenario && *scenario ? scenario : kDefaultScenario);
-      card_ = MakeSimulatedCard(scenario_, clock_.Clock());
+      card_ = MakeSimulatedCard(scenario_, clock_);
       event_ = card_->CreateCompletionEvent();
     } catch (const std::exception& e) {
       std::fprintf(stderr, "W32N50 stand-in: %s\n", e.what());
@@ -82,7 +58,7 @@ class StandIn {
         static_cast<std::uintptr_t>(NdisRequest::BufferAddressOf(record)));
     const std::optional<NdisRequest> request = NdisRequest::Decode(record, buffer);
     if (!request) return kNdisStatusInvalidData;
-    if (StartsPoll(*request)) clock_.PollStarts();
+    if (StartsPoll(*request)) PollStarts();
     CompletionRecord completion;
     completion.hEvent = event_;
     return card_->MakeNdisRequest(static_cast<AdapterHandle>(static_cast<std::int32_t>(handle)),
@@ -96,7 +72,17 @@ class StandIn {
            r.buffer[1] == 0x00 && r.buffer[2] == 0x42 && r.buffer[3] == 0xFD;
   }
 
-  PollClock clock_;
+  // The program's clock is out of reach, so the card keeps its own and steps
+  // it as the program's --fast timer would: each poll starts one period after
+  // the end of the previous one, or on time when there was time to spare.
+  void PollStarts() {
+    const Millis now = clock_.Now();
+    due_ = due_ && *due_ + kPollPeriod >= now ? *due_ + kPollPeriod : now + kPollPeriod;
+    clock_.Advance(*due_ - now);
+  }
+
+  ManualClock clock_;
+  std::optional<Millis> due_;
   Scenario scenario_;
   std::unique_ptr<SimulatedCard> card_;
   EventHandle event_ = nullptr;
@@ -119,6 +105,11 @@ auto Guarded(F f, decltype(f()) onError) noexcept {
   return onError;
 }
 
+AdapterHandle HandleOf(HANDLE adapter) {
+  return static_cast<AdapterHandle>(
+      static_cast<std::int32_t>(reinterpret_cast<std::uintptr_t>(adapter)));
+}
+
 }  // namespace
 }  // namespace quoril
 
@@ -139,8 +130,7 @@ HANDLE QUORIL_STANDIN_CALL W32N_OpenAdapterA(const char* name) {
   const auto handle = Guarded(
       [&]() -> std::uint32_t {
         quoril::SimulatedCard* card = Instance().Card();
-        if (!card) return quoril::kInvalidHandle;
-        return static_cast<std::uint32_t>(card->OpenAdapter(name));
+        return card ? static_cast<std::uint32_t>(card->OpenAdapter(name)) : quoril::kInvalidHandle;
       },
       quoril::kInvalidHandle);
   return reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(handle));
@@ -171,12 +161,10 @@ DWORD QUORIL_STANDIN_CALL W32N_MakeNdisRequest(HANDLE adapter, const std::uint8_
 }
 
 BOOL QUORIL_STANDIN_CALL W32N_CloseAdapter(HANDLE adapter) {
-  const auto handle = static_cast<quoril::AdapterHandle>(
-      static_cast<std::int32_t>(reinterpret_cast<std::uintptr_t>(adapter)));
   return Guarded(
       [&] {
         quoril::SimulatedCard* card = Instance().Card();
-        return card ? card->CloseAdapter(handle) : 1;
+        return card ? card->CloseAdapter(quoril::HandleOf(adapter)) : 1;
       },
       1);
 }
