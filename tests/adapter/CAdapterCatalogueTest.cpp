@@ -129,29 +129,5 @@ TEST_F(CAdapterCatalogue, RescanResetsThroughputWhateverTheCardAnswers) {
   EXPECT_EQ(adapter.nNdisStatus, 0xC0000001u);
 }
 
-TEST_F(CAdapterCatalogue, EveryRequestGoesThroughTheOpenHandleAndWaitsOnTheEvent) {
-  adapter.TxPowerControl = 1;
-  adapter.TxPowerValue = 1;
-  adapter.PacketGetStatus();
-  adapter.PacketSetTxLevel(3);
-  for (const LoggedCall& c : lib->log) {
-    EXPECT_EQ(c.what, "request");
-    EXPECT_EQ(c.handle, adapter.hInputAdapter);
-  }
-}
-
-TEST_F(CAdapterCatalogue, AnswersStayInTheirOwnBuffers) {
-  lib->answer = [](const NdisRequest& r) {
-    r.buffer[r.length - 1] = static_cast<std::uint8_t>(r.buffer[2] ^ r.buffer[0]);
-    return 0u;
-  };
-  adapter.TxPowerControl = 0;
-  adapter.PacketGetStatus();
-  EXPECT_EQ(adapter.bufReg7C[255], 0x30 ^ 0x7C);
-  EXPECT_EQ(adapter.bufReg66[255], 0x30 ^ 0x66);
-  EXPECT_EQ(adapter.bufCount13[255], 0x13 ^ 0x02);
-  EXPECT_EQ(adapter.bufFD43[8191], 0x02 ^ 0x43);
-}
-
 }  // namespace
 }  // namespace quoril::testing
