@@ -60,9 +60,9 @@ void ExpectDisplay(const PollResult& got, const PollResult& want, int firstFaile
 }
 
 // Two cards at the same time, one of them failing: the display of the
-// failing one is the good one's.
+// failing one is the good one's, but for what the failures left.
 struct TwinRigs {
-  explicit TwinRigs(std::string_view scenario) : good(scenario), failing(scenario) {
+  explicit TwinRigs(const Scenario& scenario) : good(scenario), failing(scenario) {
     RunPollTick(good.adapter);
     RunPollTick(failing.adapter);
   }
@@ -74,16 +74,15 @@ class PollFailsOnce : public ::testing::TestWithParam<std::tuple<std::uint32_t, 
 
 TEST_P(PollFailsOnce, JudgesOnlyTheLastRequest) {
   const auto [status, position] = GetParam();
-  TwinRigs rigs("office");
+  TwinRigs rigs(LoadScenario("office"));
   rigs.failing.card->FailOnly(static_cast<std::size_t>(position), status);
-
   const PollResult want = RunPollTick(rigs.good.adapter);
   const PollResult got = RunPollTick(rigs.failing.adapter);
   ExpectDisplay(got, want, position, position);
-  const bool last = position == kTickRequests - 1;
-  EXPECT_EQ(got.alarm.kind, (last ? DriverAlarm::Judge(status) : DriverAlarm{}).kind);
-  EXPECT_EQ(got.alarm.text, (last ? DriverAlarm::Judge(status) : DriverAlarm{}).text);
-
+  const DriverAlarm alarm =
+      position == kTickRequests - 1 ? DriverAlarm::Judge(status) : DriverAlarm{};
+  EXPECT_EQ(got.alarm.kind, alarm.kind);
+  EXPECT_EQ(got.alarm.text, alarm.text);
   // The next tick is clean again.
   EXPECT_EQ(RunPollTick(rigs.failing.adapter).alarm.kind, DriverAlarm::Kind::kNone);
 }
@@ -109,15 +108,11 @@ Scenario VanishScenario(bool linkErrorsZero) {
 
 TEST_P(PollCardVanishes, RaisesTheRightAlarmOnEveryTickAfter) {
   const VanishCase c = GetParam();
-  FailingRig good(VanishScenario(c.linkErrorsZero));
-  FailingRig failing(VanishScenario(c.linkErrorsZero));
-  RunPollTick(good.adapter);
-  RunPollTick(failing.adapter);
-  testing::VanishAt(*failing.card, c.how, static_cast<std::size_t>(c.position));
-
-  const PollResult want = RunPollTick(good.adapter);
+  TwinRigs rigs(VanishScenario(c.linkErrorsZero));
+  testing::VanishAt(*rigs.failing.card, c.how, static_cast<std::size_t>(c.position));
+  const PollResult want = RunPollTick(rigs.good.adapter);
   for (int retry = 0; retry < 3; ++retry) {  // Retry polls again
-    const PollResult got = RunPollTick(failing.adapter);
+    const PollResult got = RunPollTick(rigs.failing.adapter);
     ExpectDisplay(got, want, retry == 0 ? c.position : 0, kTickRequests);
     EXPECT_EQ(got.alarm.kind,
               c.how == Vanish::kDriverOff ? DriverAlarm::Kind::kOff : DriverAlarm::Kind::kFailure);

@@ -77,15 +77,9 @@ TEST_F(PollTickTest, ReadsEveryInputFromItsBuffer) {
   card.counters[catalogue::kCounterTx1] = 0x01020304;
   card.adapter.PacketGetStatus();
   const PollInputs in = PollInputs::Read(card.adapter);
-  EXPECT_EQ(in.S, 60);
-  EXPECT_EQ(in.N, 17);
-  EXPECT_EQ(in.L, 30);
-  EXPECT_EQ(in.P, 4);
+  EXPECT_EQ(std::vector<int>({in.S, in.N, in.L, in.P, in.R, in.Ch, in.T, in.M}),
+            std::vector<int>({60, 17, 30, 4, 4, 11, 200, 129}));
   EXPECT_EQ(in.B, (std::array<std::uint8_t, 6>{1, 2, 3, 4, 5, 6}));
-  EXPECT_EQ(in.R, 4);
-  EXPECT_EQ(in.Ch, 11);
-  EXPECT_EQ(in.T, 200);
-  EXPECT_EQ(in.M, 129);
   EXPECT_EQ(in.C11, 0x01020304u);
 }
 

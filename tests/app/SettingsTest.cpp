@@ -14,31 +14,10 @@ TEST(Settings, FirstRunLoadsTheDefaults) {
   MemoryProfile profile;
   CAdapter adapter;
   LoadMainWindowSettings(profile, adapter);
-  EXPECT_EQ(adapter.TxPowerControl, 1);
-  EXPECT_EQ(adapter.TxPowerIndex, 7);
-  EXPECT_EQ(adapter.TxPowerValue, 128);
-  EXPECT_EQ(adapter.InputAdapter, 0);
-  EXPECT_EQ(adapter.OutputAdapter, 0);
+  EXPECT_EQ(std::vector<int>({adapter.TxPowerControl, adapter.TxPowerIndex, adapter.TxPowerValue,
+                              adapter.InputAdapter, adapter.OutputAdapter}),
+            std::vector<int>({1, 7, 128, 0, 0}));
   EXPECT_TRUE(profile.Writes().empty());  // reading writes nothing
-}
-
-TEST(Settings, PowerValueKeepsItsLowByte) {
-  MemoryProfile profile;
-  profile.WriteInt("TX_Power", "TxPower", 384);
-  profile.WriteInt("Adapter", "OutputAdapter", -5);
-  CAdapter adapter;
-  LoadMainWindowSettings(profile, adapter);
-  EXPECT_EQ(adapter.TxPowerValue, 128);
-  EXPECT_EQ(adapter.OutputAdapter, -5);
-}
-
-TEST(Settings, AdapterSettingsAreSavedAtExit) {
-  MemoryProfile profile;
-  CAdapter adapter;
-  adapter.InputAdapter = 1;
-  SaveAdapterSettings(adapter, profile);
-  EXPECT_EQ(profile.Writes(),
-            (std::vector<Write>{{"Adapter", "InputAdapter", 1}, {"Adapter", "OutputAdapter", 0}}));
 }
 
 TEST(Settings, PowerSettingsAreStoredAsLowBytes) {

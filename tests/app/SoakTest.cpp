@@ -1,14 +1,14 @@
-// A simulated day of monitoring with faults throughout: the link goes
-// through good, error-free, out-of-range and searching spells; requests fail
-// with every kind of status in windows spread over the day; the user scans
-// the air, runs antenna tests, rescans and changes the power now and then,
-// and restarts the program whenever the driver alarm ends it. Every poll's
-// alarm must be the one the faults call for, and (under the sanitizers)
-// nothing may crash, overrun or leak.
+// A simulated day of monitoring: good, error-free, out-of-range and searching
+// spells; requests failing with every kind of status in windows over the
+// day; air scans, antenna tests, rescans and power changes now and then, and
+// a restart whenever the driver alarm ends the program. Every poll's alarm
+// must be the one the faults call for, and (under the sanitizers) nothing
+// may crash, overrun or leak.
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "adapter/FailingCard.h"
 #include "airscan/ScanTick.h"
@@ -33,6 +33,7 @@ constexpr Millis kSpell{10 * 60 * 1000};
 constexpr Millis kFaultEvery{7 * 60 * 1000};
 constexpr Millis kFaultLasts{20 * 1000};
 
+// The faults in turn, each for kFaultLasts.
 struct FaultKind {
   RequestKind kind;
   std::optional<std::uint16_t> id;
@@ -61,12 +62,10 @@ Scenario SoakDay() {
                   "initial": [4294000000, 0, 4294960000, 0]}})",
                                "soak");
   // The four spells over and over for two days.
-  const std::vector<LinkPhase> spell = day.phases;
-  day.phases.clear();
-  for (int i = 0; i < 2 * 24 * 6; ++i) {
-    LinkPhase phase = spell[static_cast<std::size_t>(i) % spell.size()];
-    phase.duration = kSpell;
-    day.phases.push_back(phase);
+  const std::vector<LinkPhase> spell = std::exchange(day.phases, {});
+  for (std::size_t i = 0; i < 2 * 24 * 6; ++i) {
+    day.phases.push_back(spell[i % spell.size()]);
+    day.phases.back().duration = kSpell;
   }
   for (int i = 1; i < 2 * 24; ++i) day.traffic.resets.push_back(Millis{i * 3600 * 1000});
   for (Millis from = Millis{60 * 1000}; from < Millis{2 * 86400 * 1000}; from += kFaultEvery) {
@@ -90,102 +89,87 @@ std::uint32_t ExpectedStatus(const Scenario& s, Millis t, bool clearedReg62) {
   return 0;
 }
 
-class Day {
- public:
-  Day() : rig_(SoakDay()), scenario_(rig_.card->Inner().GetScenario()) {
-    rig_.adapter.TxPowerControl = 1;
-    rig_.adapter.TxPowerIndex = 7;
-    rig_.adapter.TxPowerValue = 128;
-  }
+// The day's program: a failing card, the user's actions and restarts.
+struct Day {
+  testing::FailingRig rig{SoakDay()};
+  const Scenario& scenario = rig.card->Inner().GetScenario();
+  int alarms = 0;
+  int restarts = 0;
 
-  // One poll, its alarm checked; false when it ended the program.
-  bool Poll(int tick) {
-    const Millis now = rig_.card->Inner().Elapsed();
-    const PollResult r = RunPollTick(rig_.adapter);
-    const DriverAlarm want = DriverAlarm::Judge(ExpectedStatus(scenario_, now, r.clearReg62));
+  // One poll, its alarm checked; the program starts again once the driver
+  // is back when the alarm ended it.
+  void Poll(int tick) {
+    const Millis now = rig.card->Inner().Elapsed();
+    const PollResult r = RunPollTick(rig.adapter);
+    const DriverAlarm want = DriverAlarm::Judge(ExpectedStatus(scenario, now, r.clearReg62));
     EXPECT_EQ(r.alarm.kind, want.kind) << "tick " << tick << " at " << now.count() << " ms";
     EXPECT_EQ(r.alarm.text, want.text) << "tick " << tick << " at " << now.count() << " ms";
-    alarms_ += r.alarm.kind != DriverAlarm::Kind::kNone;
-    rig_.clock.Advance(kPollPeriod);
-    return r.alarm.kind != DriverAlarm::Kind::kOff;
-  }
-
-  // The program starts again once the driver is back.
-  void Restart() {
+    alarms += r.alarm.kind != DriverAlarm::Kind::kNone;
+    rig.clock.Advance(kPollPeriod);
+    if (r.alarm.kind != DriverAlarm::Kind::kOff) return;
     do {
-      rig_.clock.Advance(Millis{5000});
-      rig_.ui.exitCode = -1;
-      rig_.adapter.FindInputAdapter();
-    } while (rig_.ui.exitCode == 0);
-    PollState{}.Store(rig_.adapter);
-    ++restarts_;
+      rig.clock.Advance(Millis{5000});
+      rig.ui.exitCode = -1;
+      rig.adapter.FindInputAdapter();
+    } while (rig.ui.exitCode == 0);
+    PollState{}.Store(rig.adapter);
+    ++restarts;
   }
 
   void AirScan(int ticks) {
-    rig_.adapter.PacketStartScan();
-    ResetAirScan(rig_.adapter, CurrentScanChannel(rig_.adapter));
-    const AirScanState state;
+    rig.adapter.PacketStartScan();
+    ResetAirScan(rig.adapter, CurrentScanChannel(rig.adapter));
     for (int i = 0; i < ticks; ++i) {
-      const ScanTickResult r = RunScanTick(rig_.adapter, state);
+      const ScanTickResult r = RunScanTick(rig.adapter, AirScanState{});
       ASSERT_TRUE(r.channel >= 1 && r.channel <= kScanChannelCount);
-      rig_.clock.Advance(Millis{kScanPeriodMs});
+      rig.clock.Advance(Millis{kScanPeriodMs});
       if (r.close) break;
     }
-    rig_.adapter.PacketStopTest();
+    rig.adapter.PacketStopTest();
   }
 
   // Sweep steps at speed 100 with the poll ticking between them.
   void AntennaTest(int& tick, int polls) {
-    rig_.adapter.PacketSetTxLevel(kTestTxLevel);
+    rig.adapter.PacketSetTxLevel(kTestTxLevel);
     ChartSweep sweep = MakeChartSweep({0, 0, 480, 360});
-    RunChartPaint(rig_.adapter, sweep, {0, 0, 480, 360}, {40, 12});
+    RunChartPaint(rig.adapter, sweep, {0, 0, 480, 360}, {40, 12});
     for (int p = 0; p < polls; ++p) {
-      for (int step = 0; step < 6; ++step) {
-        RunSweepStep(rig_.adapter, sweep);
-        rig_.clock.Advance(Millis{50});
+      for (int step = 0; step < 6; ++step, rig.clock.Advance(Millis{50})) {
+        RunSweepStep(rig.adapter, sweep);
       }
-      EXPECT_FALSE(RefreshAntennaReport(rig_.adapter.VswrByChannel).verdict.empty());
-      if (!Poll(++tick)) Restart();
+      EXPECT_FALSE(RefreshAntennaReport(rig.adapter.VswrByChannel).verdict.empty());
+      Poll(++tick);
     }
-    rig_.adapter.PacketStopTest();
+    rig.adapter.PacketStopTest();
   }
 
   void ChoosePower(int index) {
-    PowerControlModel dialog(rig_.adapter);
+    PowerControlModel dialog(rig.adapter);
     dialog.Load();
     dialog.ClickPower(index);
   }
-
-  void Rescan() { rig_.adapter.PacketRescan(); }
-
-  int alarms() const { return alarms_; }
-  int restarts() const { return restarts_; }
-  int openAdapters() { return rig_.card->Inner().OpenAdapterCount(); }
-
- private:
-  testing::FailingRig rig_;
-  const Scenario& scenario_;
-  int alarms_ = 0;
-  int restarts_ = 0;
 };
 
 TEST(Soak, ADayOfMonitoringWithFaultsThroughout) {
   Day day;
+  day.rig.adapter.TxPowerControl = 1;
+  day.rig.adapter.TxPowerIndex = 7;
+  day.rig.adapter.TxPowerValue = 128;
   for (int tick = 1; tick <= kTicks; ++tick) {
-    if (!day.Poll(tick)) day.Restart();
+    day.Poll(tick);
     if (tick % 1000 == 0) day.AirScan(40);
     if (tick % 3000 == 1500) day.AntennaTest(tick, 20);
-    if (tick % 2000 == 700) day.Rescan();
+    if (tick % 2000 == 700) day.rig.adapter.PacketRescan();
     if (tick % 500 == 250) day.ChoosePower(tick / 500 % 8);
     if (::testing::Test::HasFailure()) FAIL() << "stopped at tick " << tick;
   }
-  ::testing::Test::RecordProperty("alarms", day.alarms());
-  ::testing::Test::RecordProperty("restarts", day.restarts());
-  EXPECT_EQ(day.openAdapters(), 1);
+  ::testing::Test::RecordProperty("alarms", day.alarms);
+  ::testing::Test::RecordProperty("restarts", day.restarts);
+  EXPECT_EQ(day.rig.card->Inner().OpenAdapterCount(), 1);
   // Faults hit the day's polls, and the status-6 windows (one fault window
   // in nine, every seven minutes) ended the program.
-  EXPECT_GT(day.alarms(), kTicks / 300);
-  EXPECT_GE(day.restarts(), kTicks / 14400);
+  EXPECT_GT(day.alarms, kTicks / 300);
+  EXPECT_GE(day.restarts, kTicks / 14400);
 }
 
 }  // namespace

@@ -1,38 +1,27 @@
-// The program as a whole: its options, its profile, its start on the
-// simulated card with the ways it can end, and a run of the real binary.
+// The program as a whole: its options, its start on the simulated card with
+// the ways it can end, and runs of the real binary, whose settings are kept
+// in its profile with the settings file beside it.
 
-#include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <memory>
 
 #include "adapter/CAdapter.h"
 #include "app/CWlanApp.h"
 #include "app/CommandLine.h"
-#include "app/SettingsProfile.h"
 #include "support/GuiTestSupport.h"
 
 namespace quoril {
-
-using testing::ScriptedBoxes;
 
 class StartupTest : public QObject {
   Q_OBJECT
  private slots:
   void initTestCase();
-  void init();
   void OptionsLeaveQtItsOwn();
-  void MistakesAndQuestionsEndBeforeAnyWindow();
-  void ProfileReadsIntegersAndDefaults();
-  void ABadScenarioOrTraceFileEndsWithAMessage();
-  void NoCardEndsWithZeroAndSavesNothing();
-  void ARunSavesTheAdapterSettingsAtExit();
-  void TheProgramPollsTheSimulatedCardInOrder();
-  void ATerminationSignalEndsTheProgramAsExitDoes();
+  void ABadScenarioOrNoCardEndsWithABoxAndSavesNothing();
+  void TheProgramPollsAndEndsOnExitOrTerminationSavingItsSettings();
 
  private:
   QTemporaryDir config_;
@@ -41,13 +30,26 @@ class StartupTest : public QObject {
 namespace {
 
 std::optional<int> Parse(std::vector<const char*> args, CommandLine& out) {
+  out = {};
   args.insert(args.begin(), "quoril");
   return ParseCommandLine(static_cast<int>(args.size()), args.data(), out);
 }
 
-QSettings UserSettings() {
-  return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("WLAN Quoril"),
-                   QCoreApplication::applicationName());
+// The real program on the simulated card, tracing to `folder`/trace.txt and
+// keeping its settings in `folder`.
+void StartProgram(QProcess& program, const QTemporaryDir& folder, QStringList args) {
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  env.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.path());
+  program.setProcessEnvironment(env);
+  args << QStringLiteral("--simulate")
+       << QStringLiteral("--trace=") + folder.filePath(QStringLiteral("trace.txt"));
+  program.start(QStringLiteral(QUORIL_PROGRAM), args);
+}
+
+QByteArray TraceOf(const QTemporaryDir& folder) {
+  QFile file(folder.filePath(QStringLiteral("trace.txt")));
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 }  // namespace
@@ -58,198 +60,79 @@ void StartupTest::initTestCase() {
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config_.path());
 }
 
-void StartupTest::init() {
-  UserSettings().clear();
-}
-
 void StartupTest::OptionsLeaveQtItsOwn() {
-  CommandLine plain;
-  QCOMPARE(Parse({}, plain), std::nullopt);
-  QVERIFY(!plain.simulate);
-  QCOMPARE(plain.rest, std::vector<std::string>{"quoril"});
-
-  CommandLine bare;
-  QCOMPARE(Parse({"--simulate", "-platform", "offscreen"}, bare), std::nullopt);
-  QVERIFY(bare.simulate);
-  QVERIFY(bare.scenario.empty());
-  QCOMPARE(bare.rest, (std::vector<std::string>{"quoril", "-platform", "offscreen"}));
-  QVERIFY(!bare.styleChosen);
-
-  CommandLine named;
-  QCOMPARE(Parse({"--simulate=lost-link", "--trace=-", "-style", "fusion"}, named), std::nullopt);
-  QCOMPARE(named.scenario, std::string("lost-link"));
-  QCOMPARE(named.trace, std::string("-"));
-  QVERIFY(named.styleChosen);
-
-  CommandLine file;
-  QCOMPARE(Parse({"--simulate", "my card.json"}, file), std::nullopt);
-  QCOMPARE(file.scenario, std::string("my card.json"));
-}
-
-void StartupTest::MistakesAndQuestionsEndBeforeAnyWindow() {
   CommandLine out;
-  QCOMPARE(Parse({"--help"}, out), std::optional<int>(0));
-  QCOMPARE(Parse({"--version"}, out), std::optional<int>(0));
-  QCOMPARE(Parse({"--bogus"}, out), std::optional<int>(2));
-  QCOMPARE(Parse({"stray"}, out), std::optional<int>(2));
-  QCOMPARE(Parse({"--trace"}, out), std::optional<int>(2));  // a file is needed
-  QCOMPARE(Parse({"--quit-after=0"}, out), std::optional<int>(2));
+  QCOMPARE(Parse({}, out), std::nullopt);
+  QVERIFY(!out.simulate);
+  QCOMPARE(out.rest, std::vector<std::string>{"quoril"});
+
+  QCOMPARE(Parse({"--simulate", "-platform", "offscreen"}, out), std::nullopt);
+  QVERIFY(out.simulate && out.scenario.empty() && !out.styleChosen);
+  QCOMPARE(out.rest, (std::vector<std::string>{"quoril", "-platform", "offscreen"}));
+
+  QCOMPARE(Parse({"--simulate=lost-link", "--trace=-", "-style", "fusion"}, out), std::nullopt);
+  QCOMPARE(out.scenario + " " + out.trace, std::string("lost-link -"));
+  QVERIFY(out.styleChosen);
+
+  QCOMPARE(Parse({"--simulate", "my card.json"}, out), std::nullopt);
+  QCOMPARE(out.scenario, std::string("my card.json"));
+
+  // Questions and mistakes end before any window; --trace needs a file.
+  const std::pair<const char*, int> ends[] = {{"--help", 0},  {"--version", 0},
+                                              {"--bogus", 2}, {"stray", 2},
+                                              {"--trace", 2}, {"--quit-after=0", 2}};
+  for (const auto& [arg, code] : ends) QCOMPARE(Parse({arg}, out), std::optional<int>(code));
 }
 
-void StartupTest::ProfileReadsIntegersAndDefaults() {
-  QTemporaryDir folder;
-  const QString file = folder.filePath(QStringLiteral("profile.ini"));
-  SettingsProfile profile(std::make_unique<QSettings>(file, QSettings::IniFormat));
-  QCOMPARE(profile.ReadInt("TX_Power", "TxPower", 128), 128);
-  QVERIFY(!QFile::exists(file));  // reading writes nothing
-  profile.WriteInt("TX_Power", "TxPower", 384);
-  QCOMPARE(profile.ReadInt("TX_Power", "TxPower", 128), 384);
-  QCOMPARE(QSettings(file, QSettings::IniFormat).value(QStringLiteral("TX_Power/TxPower")).toInt(),
-           384);
-
-  profile.Store().setValue(QStringLiteral("Adapter/InputAdapter"), QStringLiteral("yes"));
-  QCOMPARE(profile.ReadInt("Adapter", "InputAdapter", 0), 0);  // not a number: the default
-  profile.Store().setValue(QStringLiteral("Adapter/OutputAdapter"), QStringLiteral("4294967295"));
-  QCOMPARE(profile.ReadInt("Adapter", "OutputAdapter", 0), -1);
-
-  const std::filesystem::path cfg = SettingsFilePath(profile);
-  QCOMPARE(QString::fromStdString(cfg.filename().string()), QStringLiteral("quoril.cfg"));
-  QCOMPARE(QDir(QString::fromStdString(cfg.parent_path().string())), QDir(folder.path()));
-}
-
-void StartupTest::ABadScenarioOrTraceFileEndsWithAMessage() {
-  QTemporaryDir folder;
-  const QString bad = folder.filePath(QStringLiteral("bad.json"));
-  QFile out(bad);
-  QVERIFY(out.open(QIODevice::WriteOnly));
-  out.write("{\"link\": {\"phases\": [ {\"portStatus\": 300} ]}}");
-  out.close();
-  {
+void StartupTest::ABadScenarioOrNoCardEndsWithABoxAndSavesNothing() {
+  const std::tuple<const char*, int, const char*> cases[] = {
+      {"no-such-scenario", 2, "Error!|"}, {"no-card", 0, "|Can not find the PC card WLAN"}};
+  for (const auto& [scenario, code, box] : cases) {
     CWlanApp app;
     CAdapter adapter;
-    ScriptedBoxes boxes;
+    testing::ScriptedBoxes boxes;
     CommandLine options;
     options.simulate = true;
-    options.scenario = bad.toStdString();
-    QCOMPARE(app.Start(options, adapter, boxes), 2);
+    options.scenario = scenario;
+    QCOMPARE(app.Start(options, adapter, boxes), code);
     QCOMPARE(boxes.shown.size(), std::size_t{1});
-    QCOMPARE(boxes.shown[0].caption, std::string("Error!"));
-    QVERIFY(boxes.shown[0].text.find("bad.json") != std::string::npos);
-    QVERIFY(!adapter.IsConnected());
-  }
-  {
-    CWlanApp app;
-    CAdapter adapter;
-    ScriptedBoxes boxes;
-    CommandLine options;
-    options.trace = folder.filePath(QStringLiteral("no/such/folder/trace.txt")).toStdString();
-    QCOMPARE(app.Start(options, adapter, boxes), 2);
-    QVERIFY(boxes.shown.at(0).text.find("trace.txt") != std::string::npos);
+    const std::string shown = boxes.shown[0].caption + "|" + boxes.shown[0].text;
+    QVERIFY2(shown.starts_with(box), shown.c_str());
+    QVERIFY2(code == 0 || shown.find(scenario) != std::string::npos, shown.c_str());
+    if (code == 2) QVERIFY(!adapter.IsConnected());
+    QVERIFY(QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("WLAN Quoril"),
+                      QCoreApplication::applicationName())
+                .allKeys()
+                .isEmpty());
   }
 }
 
-void StartupTest::NoCardEndsWithZeroAndSavesNothing() {
-  CWlanApp app;
-  CAdapter adapter;
-  ScriptedBoxes boxes;
-  CommandLine options;
-  options.simulate = true;
-  options.scenario = "no-card";
-  QCOMPARE(app.Start(options, adapter, boxes), 0);
-  QCOMPARE(boxes.shown.size(), std::size_t{1});
-  QCOMPARE(boxes.shown[0].text, std::string("Can not find the PC card WLAN"));
-  QVERIFY(UserSettings().allKeys().isEmpty());
-}
-
-void StartupTest::ARunSavesTheAdapterSettingsAtExit() {
-  CWlanApp app;
-  CAdapter adapter;
-  ScriptedBoxes boxes;
-  CommandLine options;
-  options.quitAfterMs = 400;
-  QCOMPARE(app.Start(options, adapter, boxes), 0);
-  QVERIFY(boxes.shown.empty());
-  QSettings settings = UserSettings();
-  QCOMPARE(settings.value(QStringLiteral("Adapter/InputAdapter")).toInt(), 1);
-  QCOMPARE(settings.value(QStringLiteral("Adapter/OutputAdapter")).toInt(), 0);
-  QVERIFY(!settings.contains(QStringLiteral("TX_Power/TxPower")));
-  const QString folder = QFileInfo(settings.fileName()).absolutePath();
-  QVERIFY(QFile::exists(QDir(folder).filePath(QStringLiteral("quoril.cfg"))));
-}
-
-void StartupTest::TheProgramPollsTheSimulatedCardInOrder() {
-  QTemporaryDir folder;
-  const QString trace = folder.filePath(QStringLiteral("trace.txt"));
-  QProcess program;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-  env.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.path());
-  program.setProcessEnvironment(env);
-  program.start(QStringLiteral(QUORIL_PROGRAM),
-                {QStringLiteral("--simulate"), QStringLiteral("--trace=") + trace,
-                 QStringLiteral("--quit-after=1600")});
-  QVERIFY(program.waitForFinished(20000));
-  QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-  QCOMPARE(program.exitCode(), 0);
-
-  QFile file(trace);
-  QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
-  // One poll: from the BSS ID query to the signal query.
-  static const QRegularExpression request(
-      QStringLiteral("^[0-9.]+ (query|set) \\S+ len=\\d+ sent=([0-9a-f ]+?) status="));
-  std::vector<std::vector<QString>> polls;
-  bool inPoll = false;
-  while (!file.atEnd()) {
-    const QString line = QString::fromUtf8(file.readLine());
-    const auto match = request.match(line);
-    if (!match.hasMatch()) continue;
-    const QString sent = match.captured(2);
-    if (sent == QLatin1String("04 00 42 fd")) {
-      polls.emplace_back();
-      inPoll = true;
+void StartupTest::TheProgramPollsAndEndsOnExitOrTerminationSavingItsSettings() {
+  for (const bool terminate : {false, true}) {
+    QTemporaryDir folder;
+    QProcess program;
+    StartProgram(program, folder,
+                 {QStringLiteral("--quit-after=%1").arg(terminate ? 60000 : 1600)});
+    if (terminate) {
+      // Once the poll runs, the program is in its window's loop.
+      QTRY_VERIFY_WITH_TIMEOUT(TraceOf(folder).size() > 2000, 10000);
+      program.terminate();
     }
-    if (inPoll) polls.back().push_back(sent);
-    if (sent == QLatin1String("02 00 43 fd")) inPoll = false;
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    const QSettings saved(folder.filePath(QStringLiteral("WLAN Quoril/quoril.conf")),
+                          QSettings::IniFormat);
+    QCOMPARE(saved.value(QStringLiteral("Adapter/InputAdapter")).toInt(), 1);
+    QVERIFY(QFile::exists(folder.filePath(QStringLiteral("WLAN Quoril/quoril.cfg"))));
+    const QByteArray trace = TraceOf(folder);
+    const QByteArray last = trace.trimmed().split('\n').last();
+    QVERIFY2(last.contains(" close handle="), last.constData());  // the adapter was closed
+    // A poll every 300 ms, each ending with the signal query; the order
+    // within a poll is the poll tick's and tested with it.
+    const auto polls = trace.count("sent=02 00 43 fd status=");
+    QVERIFY2(terminate || (polls >= 3 && polls <= 7), qPrintable(QString::number(polls)));
   }
-  QVERIFY2(polls.size() >= 3 && polls.size() <= 7, qPrintable(QString::number(polls.size())));
-  const QStringList head = {"04 00 42 fd", "02 00 44 fd", "30 00 3e 00",
-                            "30 00 74 00", "30 00 7c 00", "30 00 66 00"};
-  const QStringList tail = {"02 00 c1 fd", "02 00 40 fd", "12 01 02 02", "13 01 02 02",
-                            "10 01 02 02", "11 01 02 02", "02 00 43 fd"};
-  for (const auto& poll : polls) {
-    QVERIFY(poll.size() >= 13 && poll.size() <= 16);
-    for (qsizetype i = 0; i < head.size(); ++i)
-      QCOMPARE(poll[static_cast<std::size_t>(i)], head[i]);
-    for (qsizetype i = 0; i < tail.size(); ++i) {
-      QCOMPARE(poll[poll.size() - static_cast<std::size_t>(tail.size() - i)], tail[i]);
-    }
-  }
-}
-
-void StartupTest::ATerminationSignalEndsTheProgramAsExitDoes() {
-  QTemporaryDir folder;
-  const QString trace = folder.filePath(QStringLiteral("trace.txt"));
-  QProcess program;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-  env.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.path());
-  program.setProcessEnvironment(env);
-  program.start(QStringLiteral(QUORIL_PROGRAM),
-                {QStringLiteral("--simulate"), QStringLiteral("--trace=") + trace});
-  QVERIFY(program.waitForStarted());
-  // Once the poll runs, the program is in its window's loop.
-  QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(trace).size() > 2000, 10000);
-  program.terminate();
-  QVERIFY(program.waitForFinished(10000));
-  QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-  QCOMPARE(program.exitCode(), 0);
-  const QSettings saved(folder.filePath(QStringLiteral("WLAN Quoril/quoril.conf")),
-                        QSettings::IniFormat);
-  QCOMPARE(saved.value(QStringLiteral("Adapter/InputAdapter")).toInt(), 1);
-  QFile file(trace);
-  QVERIFY(file.open(QIODevice::ReadOnly));
-  const QByteArray last = file.readAll().trimmed().split('\n').last();
-  QVERIFY2(last.contains(" close handle="), last.constData());  // the adapter was closed
 }
 
 }  // namespace quoril
