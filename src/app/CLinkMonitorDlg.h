@@ -6,6 +6,7 @@
 
 #include "app/AppServices.h"
 #include "app/PollComputation.h"
+#include "app/PollTick.h"
 #include "res/TemplateDialog.h"
 
 namespace quoril {
@@ -16,7 +17,6 @@ class CLinkMonitorDlg : public TemplateDialog {
   Q_OBJECT
  public:
   static constexpr int kPollTimerId = 1105;
-  static constexpr int kPollPeriodMs = 300;
   static constexpr int kIdmAboutBox = 0x10;
 
   // Loads the power and adapter settings into the adapter and makes sure the

@@ -9,6 +9,9 @@ namespace quoril {
 
 class CAdapter;
 
+// The poll runs every 300 ms: the window's timer and the terminal's loop.
+inline constexpr int kPollPeriodMs = 300;
+
 // The alarm in the result is that of the last request of the tick (the 0x62
 // write when it ran). The poll state goes back into the adapter.
 PollResult RunPollTick(CAdapter& adapter);

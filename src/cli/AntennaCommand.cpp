@@ -1,5 +1,6 @@
 #include <cstdio>
 
+#include "antenna/ChartOptions.h"
 #include "cli/AntennaOutput.h"
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
@@ -13,22 +14,8 @@ namespace {
 // does not show.
 constexpr PixelRect kChartClient{0, 0, 420, 300};
 
-Millis StepPeriod(int speed) {
-  return Millis{550 - 5 * speed};
-}
-
 void Print(std::FILE* out, OutputFormat format, const AntennaTick& tick) {
-  switch (format) {
-    case OutputFormat::kText:
-      PrintLine(out, AntennaText(tick));
-      break;
-    case OutputFormat::kJson:
-      PrintJsonLine(out, AntennaJson(tick));
-      break;
-    case OutputFormat::kCsv:
-      PrintLine(out, AntennaCsvRow(tick));
-      break;
-  }
+  PrintTick(out, format, tick, AntennaText, AntennaJson, AntennaCsvRow);
 }
 
 }  // namespace
@@ -44,17 +31,18 @@ int RunAntenna(const AntennaOptions& options, std::FILE* out) {
 
   if (options.format == OutputFormat::kCsv) PrintLine(out, AntennaCsvHeader());
   Clock& clock = session.GetClock();
-  TickLoop{StepPeriod(options.speed), options.sweeps * kChartChannels}.Run(clock, [&](int n) {
-    const TickStamp stamp{n, clock.Now()};
-    const SweepStep step = RunSweepStep(adapter, sweep);
-    if (step.channel == kChartChannels) {
-      const AntennaReport report = RefreshAntennaReport(adapter.VswrByChannel);
-      Print(out, options.format, {stamp, step, &report});
-    } else {
-      Print(out, options.format, {stamp, step});
-    }
-    return true;
-  });
+  TickLoop{Millis{SweepPeriodMs(options.speed)}, options.sweeps * kChartChannels}.Run(
+      clock, [&](int n) {
+        const TickStamp stamp{n, clock.Now()};
+        const SweepStep step = RunSweepStep(adapter, sweep);
+        if (step.channel == kChartChannels) {
+          const AntennaReport report = RefreshAntennaReport(adapter.VswrByChannel);
+          Print(out, options.format, {stamp, step, &report});
+        } else {
+          Print(out, options.format, {stamp, step});
+        }
+        return true;
+      });
   adapter.PacketStopTest();
   return kExitOk;
 }

@@ -13,8 +13,6 @@
 namespace quoril::cli {
 namespace {
 
-constexpr Millis kPollPeriod{300};
-
 // The power dialog's clicks, made before the first tick.
 void ChoosePower(CAdapter& adapter, int button) {
   PowerControlModel power(adapter);
@@ -28,17 +26,7 @@ void ChoosePower(CAdapter& adapter, int button) {
 }
 
 void Print(std::FILE* out, OutputFormat format, const MonitorTick& tick) {
-  switch (format) {
-    case OutputFormat::kText:
-      PrintLine(out, MonitorText(tick));
-      break;
-    case OutputFormat::kJson:
-      PrintJsonLine(out, MonitorJson(tick));
-      break;
-    case OutputFormat::kCsv:
-      PrintLine(out, MonitorCsvRow(tick));
-      break;
-  }
+  PrintTick(out, format, tick, MonitorText, MonitorJson, MonitorCsvRow);
 }
 
 }  // namespace
@@ -57,7 +45,7 @@ int RunMonitor(const MonitorOptions& options, std::FILE* out) {
   MonitorDisplay display;
   int status = kExitOk;
   Clock& clock = session.GetClock();
-  TickLoop{kPollPeriod, options.count}.Run(clock, [&](int n) {
+  TickLoop{Millis{kPollPeriodMs}, options.count}.Run(clock, [&](int n) {
     const TickStamp stamp{n, clock.Now()};
     const PollResult result = RunPollTick(adapter);
     display.Apply(result);

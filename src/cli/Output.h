@@ -40,4 +40,21 @@ std::string CsvRow(const std::vector<std::string>& fields);
 void PrintLine(std::FILE* out, std::string_view line);
 void PrintJsonLine(std::FILE* out, const Json& line);
 
+// One tick in the chosen format, through that format's formatter.
+template <class Tick, class TextLine, class JsonLine, class CsvLine>
+void PrintTick(std::FILE* out, OutputFormat format, const Tick& tick, TextLine text, JsonLine json,
+               CsvLine csv) {
+  switch (format) {
+    case OutputFormat::kText:
+      PrintLine(out, text(tick));
+      break;
+    case OutputFormat::kJson:
+      PrintJsonLine(out, json(tick));
+      break;
+    case OutputFormat::kCsv:
+      PrintLine(out, csv(tick));
+      break;
+  }
+}
+
 }  // namespace quoril::cli

@@ -11,17 +11,7 @@ namespace quoril::cli {
 namespace {
 
 void Print(std::FILE* out, OutputFormat format, const ScanTick& tick) {
-  switch (format) {
-    case OutputFormat::kText:
-      PrintLine(out, ScanText(tick));
-      break;
-    case OutputFormat::kJson:
-      PrintJsonLine(out, ScanJson(tick));
-      break;
-    case OutputFormat::kCsv:
-      PrintLine(out, ScanCsvRow(tick));
-      break;
-  }
+  PrintTick(out, format, tick, ScanText, ScanJson, ScanCsvRow);
 }
 
 }  // namespace
