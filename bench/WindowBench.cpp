@@ -13,7 +13,7 @@
 #include "app/AppServices.h"
 #include "app/CLinkMonitorDlg.h"
 #include "app/MemoryProfile.h"
-#include "app/MessageBoxes.h"
+#include "res/MessageBoxes.h"
 
 namespace quoril::bench {
 namespace {

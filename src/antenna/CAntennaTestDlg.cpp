@@ -8,7 +8,7 @@
 
 #include "adapter/CAdapter.h"
 #include "antenna/CAntennaInfoDlg.h"
-#include "app/MessageBoxes.h"
+#include "res/MessageBoxes.h"
 #include "res/DialogTemplate.h"
 
 namespace quoril {

@@ -1,19 +1,9 @@
 #pragma once
 // The VSWR dialog's two scroll bars: "Speed" (1..100) and "Clear" (1..30).
 
-namespace quoril {
+#include "res/ScrollCode.h"
 
-enum class ScrollCode {
-  kLineLeft = 0,
-  kLineRight = 1,
-  kPageLeft = 2,
-  kPageRight = 3,
-  kThumbPosition = 4,
-  kThumbTrack = 5,
-  kLeft = 6,
-  kRight = 7,
-  kEndScroll = 8,
-};
+namespace quoril {
 
 struct ScrollBarRange {
   int id;

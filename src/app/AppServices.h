@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "adapter/CAdapter.h"
-#include "app/MessageBoxes.h"
+#include "res/MessageBoxes.h"
 #include "app/Profile.h"
 
 namespace quoril {

@@ -4,7 +4,7 @@
 // which the application catches where no window is running its loop.
 
 #include "adapter/AdapterUi.h"
-#include "app/MessageBoxes.h"
+#include "res/MessageBoxes.h"
 
 namespace quoril {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Message boxes on the screen.
 
-#include "app/MessageBoxes.h"
+#include "res/MessageBoxes.h"
 
 namespace quoril {
 

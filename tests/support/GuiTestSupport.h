@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/MessageBoxes.h"
+#include "res/MessageBoxes.h"
 #include "res/TemplateDialog.h"
 
 namespace quoril::testing {
