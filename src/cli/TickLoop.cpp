@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cli/Interrupt.h"
+#include "res/TimerSchedule.h"
 
 namespace quoril::cli {
 namespace {
@@ -22,14 +23,11 @@ bool WaitUntil(Clock& clock, Millis due) {
 }
 
 LoopEnd TickLoop::Run(Clock& clock, const std::function<bool(int)>& tick) const {
-  Millis due = clock.Now() + period;
+  TimerSchedule schedule(clock.Now(), period);
   for (int n = 1; count == 0 || n <= count; ++n) {
-    if (!WaitUntil(clock, due)) return LoopEnd::kInterrupted;
+    if (!WaitUntil(clock, schedule.NextDue())) return LoopEnd::kInterrupted;
     if (!tick(n)) return LoopEnd::kStopped;
-    // Timer messages that came due meanwhile are dropped, not run back to back.
-    due += period;
-    const Millis now = clock.Now();
-    if (due < now) due = now + period;
+    schedule.Advance(clock.Now());
   }
   return LoopEnd::kCount;
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The terminal's stand-in for a window timer: runs a tick every period on the
-// given clock. Like the windows, which drop the timer messages that queued up
-// during a slow tick, it never catches up: a tick that overran its period is
-// followed by the next one a full period after its end.
+// given clock, start to start. Like the windows, it never catches up: the
+// ticks that came due while a slow one ran are dropped, and the next keeps the
+// timer's rhythm.
 
 #include <functional>
 
