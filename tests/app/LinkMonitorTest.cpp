@@ -237,23 +237,29 @@ TEST(LinkMonitorTest, TheDriverAlarmStopsThePollAndAsksOrEnds) {
   }
 }
 
-// Which dialog a command opens, and whether the poll ticks while it is open.
+// Which dialog a command opens, whether the poll ticks while it is open, and
+// the test command the card is left with.
 TEST(LinkMonitorTest, CommandsRunTheirDialogsWithThePollAsTheyShould) {
   struct Case {
     int command;  // a button, or 0 for the About item
     int dialog;
     bool pollGoesOn;
+    std::uint8_t atOpen, atEnd;  // the last test command sent, unless 0
   };
   const Case cases[] = {
-      {1105, res::kPowerControl, true},
-      {1112, res::kAntennaTest, true},
-      {1024, res::kAirScan, false},
-      {0, res::kAboutBox, true},
+      {1105, res::kPowerControl, true, 0, 0},
+      {1112, res::kAntennaTest, true, 0, kTestStop},
+      {1024, res::kAirScan, false, kTestStartScan, kTestStop},
+      {0, res::kAboutBox, true, 0, 0},
   };
   for (const Case& c : cases) {
     LinkRig rig;
     rig.records[kRecordChannel] = {5, 0};
+    const auto last = [&rig](std::uint8_t expected) {
+      return expected ? rig.TestCommands().back() : expected;
+    };
     rig.windows.WhenOpen(c.dialog, [&](RecordingDialog& inner) {
+      EXPECT_EQ(last(c.atOpen), c.atOpen);
       rig.windows.ClearLog();
       inner.Run(650);
       inner.Command(CDialog::IDCANCEL);
@@ -271,24 +277,11 @@ TEST(LinkMonitorTest, CommandsRunTheirDialogsWithThePollAsTheyShould) {
     const auto& log = rig.windows.Log();
     EXPECT_EQ(std::count(log.begin(), log.end(), "102 tick 1105"), c.pollGoesOn ? 2 : 0)
         << c.dialog;
+    EXPECT_EQ(last(c.atEnd), c.atEnd) << c.dialog;
+    if (c.dialog == res::kAirScan) {
+      EXPECT_EQ(rig.TunedChannels().front(), 6);  // the channel after the polled 5
+    }
   }
-}
-
-TEST(LinkMonitorTest, AirScanRunsBetweenStartScanAndStopTestFromThePolledChannel) {
-  LinkRig rig;
-  rig.records[kRecordChannel] = {5, 0};
-  std::vector<std::uint8_t> before;
-  rig.windows.WhenOpen(res::kAirScan, [&](RecordingDialog& scan) {
-    before = rig.TestCommands();
-    scan.Click(CDialog::IDOK);
-  });
-  rig.Open([&](RecordingDialog& d) {
-    d.Run(300);
-    d.Click(1024);
-    d.Command(CDialog::IDCANCEL);
-  });
-  EXPECT_EQ(before.back(), kTestStartScan);
-  EXPECT_EQ(rig.TestCommands().back(), kTestStop);
 }
 
 TEST(LinkMonitorTest, TxPowerSavesOnlyOnOkAndThePollAppliesIt) {
