@@ -1,69 +1,52 @@
-// One timer tick of each window under the offscreen platform, the way the
-// user sees it: the card requests, the computation, the texts and bars set,
-// and the repaint that follows.
+// One timer tick of each window on the recording backend: the card
+// requests, the computation and the texts, bars and chart ops handed to the
+// window system. The toolkits' own drawing is their backends' to measure.
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QWidget>
-
 #include "SimulatedRig.h"
 #include "airscan/CAirScanDlg.h"
-#include "antenna/CChartWnd.h"
+#include "antenna/CAntennaTestDlg.h"
 #include "app/AppServices.h"
 #include "app/CLinkMonitorDlg.h"
 #include "app/MemoryProfile.h"
-#include "res/MessageBoxes.h"
+#include "res/recording/RecordingWindowSystem.h"
 
 namespace quoril::bench {
 namespace {
 
-class RetryBoxes final : public MessageBoxes {
- public:
-  BoxAnswer Show(std::string_view, std::string_view, BoxButtons, BoxIcon) override {
-    return BoxAnswer::kRetry;
-  }
-};
+using recording::RecordingDialog;
+using recording::RecordingWindowSystem;
 
-// The window's own timers are stopped so that the loop alone drives ticks;
-// processing events afterwards paints what the tick invalidated.
-void Settle() {
-  QApplication::processEvents();
+// Runs `dialog` on `windows` and lets `periodMs` pass per iteration.
+void TickWhileOpen(benchmark::State& state, RecordingWindowSystem& windows, CDialog& dialog,
+                   int periodMs) {
+  windows.KeepLog(false);
+  windows.WhenOpen(dialog.Template().id, [&](RecordingDialog& d) {
+    for (auto _ : state) d.Run(periodMs);
+    d.Command(CDialog::IDOK);
+  });
+  dialog.DoModal();
 }
 
 void BM_MainWindowTick(benchmark::State& state) {
   SimulatedRig rig;
   MemoryProfile profile;
-  RetryBoxes boxes;
-  AppServices services{rig.adapter, profile, boxes, {}, true};
+  RecordingWindowSystem windows(rig.clock);
+  AppServices services{rig.adapter, profile, windows, {}, true};
   CLinkMonitorDlg window(services);
-  window.Initialize();
-  window.KillTimer(CLinkMonitorDlg::kPollTimerId);
-  window.show();
-  Settle();
-  for (auto _ : state) {
-    window.OnTimer(CLinkMonitorDlg::kPollTimerId);
-    Settle();
-    rig.clock.Advance(Millis{CLinkMonitorDlg::kPollPeriodMs});
-  }
+  TickWhileOpen(state, windows, window, kPollPeriodMs);
 }
 BENCHMARK(BM_MainWindowTick)->Unit(benchmark::kMicrosecond);
 
 void BM_ChartStep(benchmark::State& state) {
   SimulatedRig rig;
-  MemoryProfile profile;  // speed 100: a step every 50 ms
-  rig.adapter.PacketSetTxLevel(kTestTxLevel);
-  QWidget frame;
-  frame.resize(520, 400);
-  CChartWnd chart(rig.adapter, profile);
-  chart.Create(QRect(10, 10, 500, 380), &frame);
-  frame.show();
-  Settle();
-  for (auto _ : state) {
-    chart.OnTimer(kChartTimerId);
-    Settle();
-    rig.clock.Advance(Millis{50});
-  }
+  MemoryProfile profile;
+  RecordingWindowSystem windows(rig.clock);
+  CAntennaTestDlg dialog(rig.adapter, profile, windows);
+  dialog.m_nWidth = dialog.m_nResolution = 10;
+  dialog.m_nSpeed = 100;  // a step every 50 ms
+  TickWhileOpen(state, windows, dialog, SweepPeriodMs(100));
 }
 BENCHMARK(BM_ChartStep)->Unit(benchmark::kMicrosecond);
 
@@ -71,28 +54,11 @@ void BM_AirScanTick(benchmark::State& state) {
   SimulatedRig rig;
   rig.adapter.PacketGetStatus();
   rig.adapter.PacketStartScan();
-  CAirScanDlg dialog(rig.adapter);
-  dialog.Initialize();
-  dialog.KillTimer(kScanTimerId);
-  dialog.show();
-  Settle();
-  for (auto _ : state) {
-    dialog.OnTimer(kScanTimerId);
-    Settle();
-    rig.clock.Advance(Millis{kScanPeriodMs});
-  }
+  RecordingWindowSystem windows(rig.clock);
+  CAirScanDlg dialog(rig.adapter, windows);
+  TickWhileOpen(state, windows, dialog, kScanPeriodMs);
 }
 BENCHMARK(BM_AirScanTick)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace quoril::bench
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -1,14 +1,9 @@
 #include "airscan/CAirScanDlg.h"
 
-#include <QSignalBlocker>
-#include <QSlider>
-
 #include "adapter/CAdapter.h"
 #include "airscan/ScanSliders.h"
 #include "airscan/ScanTick.h"
-#include "res/BarControl.h"
 #include "res/DialogTemplate.h"
-#include "res/QtText.h"
 
 namespace quoril {
 
@@ -18,47 +13,38 @@ constexpr int kFirstBarId = 1132;
 constexpr int kStopCommand = 3;
 
 // Sets a slider as the program does, which notifies nobody.
-void Prepare(QSlider* slider, int low, int high, int position) {
-  const QSignalBlocker quiet(slider);
-  slider->setRange(low, high);
-  slider->setTickInterval(kSliderTickEvery);
-  slider->setValue(position);
+void Prepare(CSliderCtrl& slider, int low, int high, int position) {
+  slider.SetRange(low, high, false);
+  slider.SetTicFreq(kSliderTickEvery);
+  slider.SetPos(position, true);
 }
 
 }  // namespace
 
-CAirScanDlg::CAirScanDlg(CAdapter& adapter, QWidget* parent)
-    : TemplateDialog(res::kAirScan, parent), adapter_(adapter) {
+CAirScanDlg::CAirScanDlg(CAdapter& adapter, WindowSystem& windows)
+    : CDialog(res::kAirScan, windows), adapter_(adapter) {
   ResetAirScan(adapter_, CurrentScanChannel(adapter_));
-  for (QSlider* slider : {Item<QSlider>(kZoomSliderId), Item<QSlider>(kLevelBerSliderId)}) {
-    connect(slider, &QSlider::valueChanged, this, [this] { OnVScroll(); });
-  }
 }
 
-void CAirScanDlg::DoDataExchange(bool save) {
-  for (int k = 0; k < kScanChannelCount; ++k) {
-    m_ctlBar[static_cast<std::size_t>(k)] = Item<BarControl>(kFirstBarId + k);
-  }
-  m_ctlZoom = Item<QSlider>(kZoomSliderId);
-  m_ctlLevelBer = Item<QSlider>(kLevelBerSliderId);
-  if (save) {
-    m_nDisplay = Controls().RadioIndex(kDbmRadioId);
-    return;
-  }
-  Controls().SetRadioIndex(kDbmRadioId, m_nDisplay);
+void CAirScanDlg::DoDataExchange(CDataExchange& dx) {
+  for (int k = 0; k < kScanChannelCount; ++k) DDX_Control(dx, kFirstBarId + k, Bar(k + 1));
+  DDX_Radio(dx, kDbmRadioId, m_nDisplay);
+  DDX_Control(dx, kZoomSliderId, m_ctlZoom);
+  DDX_Control(dx, kLevelBerSliderId, m_ctlLevelBer);
+  if (dx.m_bSaveAndValidate) return;
 
   state_ = AirScanState{};
   Prepare(m_ctlZoom, kZoomMin, kZoomMax, kZoomStart);
   Prepare(m_ctlLevelBer, kLevelBerMin, kLevelBerMax, kLevelBerStart);
   state_.berLevel = 0;
-  for (BarControl* bar : m_ctlBar) {
-    bar->SetBarColor(ColorFromRef(kScanBarColour));
-    bar->SetBackgroundColor(ColorFromRef(kScanBarIdleBackground));
-    bar->SetRange(state_.rangeMin, state_.rangeMax);
-    bar->SetStep(state_.step);
-    bar->SetPos(0);
+  for (CProgressCtrl& bar : m_ctlBar) {
+    bar.SetBarColor(kScanBarColour);
+    bar.SetBkColor(kScanBarIdleBackground);
+    bar.SetRange(state_.rangeMin, state_.rangeMax);
+    bar.SetStep(state_.step);
+    bar.SetPos(0);
   }
-  m_ctlLevelBer->setEnabled(false);
+  m_ctlLevelBer.EnableWindow(false);
   m_nTimer = SetTimer(kScanTimerId, kScanPeriodMs);
 }
 
@@ -66,12 +52,12 @@ void CAirScanDlg::OnTimer(int) {
   const ScanTickResult tick = RunScanTick(adapter_, state_);
   if (tick.close) OnOK();
   const ScanChannelControls& c = *tick.controls;
-  SetDlgItemText(c.labelId, ToQString(c.marked));
-  SetDlgItemText(c.previousLabelId, ToQString(c.unmarked));
-  SetDlgItemText(c.valueTextId, ToQString(tick.valueText.view()));
-  BarControl* bar = Bar(tick.channel);
-  bar->SetPos(tick.barValue);
-  bar->SetBackgroundColor(ColorFromRef(tick.background));
+  SetDlgItemText(c.labelId, c.marked);
+  SetDlgItemText(c.previousLabelId, c.unmarked);
+  SetDlgItemText(c.valueTextId, tick.valueText.view());
+  CProgressCtrl& bar = Bar(tick.channel);
+  bar.SetPos(tick.barValue);
+  bar.SetBkColor(tick.background);
 }
 
 void CAirScanDlg::OnCommand(int id) {
@@ -86,12 +72,12 @@ void CAirScanDlg::OnCommand(int id) {
       OnDisplay(true);
       return;
     default:
-      TemplateDialog::OnCommand(id);
+      CDialog::OnCommand(id);
   }
 }
 
 void CAirScanDlg::OnOK() {
-  TemplateDialog::OnOK();
+  CDialog::OnOK();
   KillTimer(m_nTimer);
 }
 
@@ -111,21 +97,21 @@ void CAirScanDlg::OnStop() {
 
 void CAirScanDlg::OnDisplay(bool showBer) {
   const DisplayMode mode = SelectDisplayMode(showBer, state_, adapter_);
-  m_ctlZoom->setEnabled(mode.zoomEnabled);
-  m_ctlLevelBer->setEnabled(mode.levelBerEnabled);
+  m_ctlZoom.EnableWindow(mode.zoomEnabled);
+  m_ctlLevelBer.EnableWindow(mode.levelBerEnabled);
   SetBarRanges(mode.barLow, mode.barHigh);
 }
 
-void CAirScanDlg::OnVScroll() {
+void CAirScanDlg::OnVScroll(int, ScrollCode, int) {
   const SliderUpdate update =
-      OnSliderScroll(m_ctlZoom->value(), m_ctlLevelBer->value(), adapter_.ScanShowBer != 0, state_);
-  SetDlgItemText(kLevelBerTextId, ToQString(update.levelBerText.view()));
-  SetDlgItemText(kZoomTextId, ToQString(update.zoomText.view()));
+      OnSliderScroll(m_ctlZoom.GetPos(), m_ctlLevelBer.GetPos(), adapter_.ScanShowBer != 0, state_);
+  SetDlgItemText(kLevelBerTextId, update.levelBerText.view());
+  SetDlgItemText(kZoomTextId, update.zoomText.view());
   if (update.applyRange) SetBarRanges(state_.rangeMin, state_.rangeMax);
 }
 
 void CAirScanDlg::SetBarRanges(int low, int high) {
-  for (BarControl* bar : m_ctlBar) bar->SetRange(low, high);
+  for (CProgressCtrl& bar : m_ctlBar) bar.SetRange(low, high);
 }
 
 }  // namespace quoril

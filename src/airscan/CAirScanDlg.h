@@ -5,31 +5,29 @@
 #include <array>
 
 #include "airscan/AirScanState.h"
-#include "res/TemplateDialog.h"
-
-class QSlider;
+#include "res/CDialog.h"
 
 namespace quoril {
 
-class BarControl;
 class CAdapter;
 
-class CAirScanDlg : public TemplateDialog {
-  Q_OBJECT
+class CAirScanDlg : public CDialog {
  public:
   // Resets the sweep in the adapter to start after the channel of the last
   // poll.
-  explicit CAirScanDlg(CAdapter& adapter, QWidget* parent = nullptr);
+  CAirScanDlg(CAdapter& adapter, WindowSystem& windows);
 
   void OnTimer(int id) override;
   void OnCommand(int id) override;
+  // Either slider moved.
+  void OnVScroll(int id, ScrollCode code, int thumb) override;
 
   const AirScanState& State() const { return state_; }
+  // The display mode the radio buttons held at OK (0 dBm, 1 BER).
   int Display() const { return m_nDisplay; }
-  BarControl* Bar(int channel) const { return m_ctlBar[static_cast<std::size_t>(channel - 1)]; }
 
  protected:
-  void DoDataExchange(bool save) override;
+  void DoDataExchange(CDataExchange& dx) override;
   void OnOK() override;
   // Start carries the cancel command, so Escape starts the scan as well.
   void OnCancel() override;
@@ -38,16 +36,16 @@ class CAirScanDlg : public TemplateDialog {
   void OnStart();
   void OnStop();
   void OnDisplay(bool showBer);
-  void OnVScroll();
   void SetBarRanges(int low, int high);
+  CProgressCtrl& Bar(int channel) { return m_ctlBar[static_cast<std::size_t>(channel - 1)]; }
 
   CAdapter& adapter_;
   AirScanState state_;
   int m_nDisplay = 0;
   int m_nTimer = 0;
-  std::array<BarControl*, kScanChannelCount> m_ctlBar{};
-  QSlider* m_ctlZoom = nullptr;
-  QSlider* m_ctlLevelBer = nullptr;
+  std::array<CProgressCtrl, kScanChannelCount> m_ctlBar{};
+  CSliderCtrl m_ctlZoom;
+  CSliderCtrl m_ctlLevelBer;
 };
 
 }  // namespace quoril

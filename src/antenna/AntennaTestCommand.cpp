@@ -7,8 +7,8 @@
 
 namespace quoril {
 
-int RunAntennaTest(CAdapter& adapter, Profile& profile, MessageBoxes& boxes) {
-  CAntennaTestDlg dialog(adapter, profile, boxes);
+int RunAntennaTest(CAdapter& adapter, Profile& profile, WindowSystem& windows) {
+  CAntennaTestDlg dialog(adapter, profile, windows);
   const AntennaTestSettings settings = ReadAntennaTestSettings(profile);
   dialog.m_nWidth = settings.width;
   dialog.m_nResolution = settings.resolution;
@@ -17,7 +17,7 @@ int RunAntennaTest(CAdapter& adapter, Profile& profile, MessageBoxes& boxes) {
   adapter.PacketSetTxLevel(kTestTxLevel);
   const int result = dialog.DoModal();
   adapter.PacketStopTest();
-  if (result == TemplateDialog::kIdOk) {
+  if (result == CDialog::IDOK) {
     WriteAntennaTestSettings(
         profile, {dialog.m_nWidth, dialog.m_nResolution, dialog.m_nSpeed, dialog.m_crColor});
   }

@@ -6,10 +6,10 @@
 namespace quoril {
 
 class CAdapter;
-class MessageBoxes;
 class Profile;
+class WindowSystem;
 
-// Returns the dialog's result (TemplateDialog::kIdOk or kIdCancel).
-int RunAntennaTest(CAdapter& adapter, Profile& profile, MessageBoxes& boxes);
+// Returns the dialog's result (CDialog::IDOK or IDCANCEL).
+int RunAntennaTest(CAdapter& adapter, Profile& profile, WindowSystem& windows);
 
 }  // namespace quoril

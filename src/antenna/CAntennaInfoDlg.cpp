@@ -6,12 +6,11 @@
 #include "adapter/CAdapter.h"
 #include "antenna/AntennaReport.h"
 #include "res/DialogTemplate.h"
-#include "res/QtText.h"
 
 namespace quoril {
 
-CAntennaInfoDlg::CAntennaInfoDlg(CAdapter& adapter, QWidget* parent)
-    : TemplateDialog(res::kAntennaInfo, parent), m_adapter(adapter) {}
+CAntennaInfoDlg::CAntennaInfoDlg(CAdapter& adapter, WindowSystem& windows)
+    : CDialog(res::kAntennaInfo, windows), m_adapter(adapter) {}
 
 void CAntennaInfoDlg::TakeTable() {
   std::copy(std::begin(m_adapter.VswrByChannel), std::end(m_adapter.VswrByChannel),
@@ -22,11 +21,11 @@ void CAntennaInfoDlg::ShowValues() {
   ShortText text;
   for (std::size_t i = 0; i < kReportValueBoxIds.size(); ++i) {
     FormatVswrValue(m_adapter.VswrByChannel[i], text);
-    SetDlgItemText(kReportValueBoxIds[i], ToQString(text.view()));
+    SetDlgItemText(kReportValueBoxIds[i], text.view());
   }
 }
 
-void CAntennaInfoDlg::DoDataExchange(bool) {
+void CAntennaInfoDlg::DoDataExchange(CDataExchange&) {
   TakeTable();
   ShowValues();
   m_nTimer = SetTimer(kReportTimerId, kReportPeriodMs);
@@ -35,11 +34,11 @@ void CAntennaInfoDlg::DoDataExchange(bool) {
 void CAntennaInfoDlg::OnTimer(int) {
   TakeTable();
   const AntennaReport report = RefreshAntennaReport(m_dVswr);
-  SetDlgItemText(kReportMaxChannelId, ToQString(report.maxChannelText.view()));
-  SetDlgItemText(kReportMinChannelId, ToQString(report.minChannelText.view()));
-  SetDlgItemText(kReportMinTextId, ToQString(report.minText.view()));
-  SetDlgItemText(kReportMaxTextId, ToQString(report.maxText.view()));
-  SetDlgItemText(kReportVerdictId, ToQString(report.verdict));
+  SetDlgItemText(kReportMaxChannelId, report.maxChannelText.view());
+  SetDlgItemText(kReportMinChannelId, report.minChannelText.view());
+  SetDlgItemText(kReportMinTextId, report.minText.view());
+  SetDlgItemText(kReportMaxTextId, report.maxText.view());
+  SetDlgItemText(kReportVerdictId, report.verdict);
   ShowValues();
 }
 

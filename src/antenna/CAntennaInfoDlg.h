@@ -5,23 +5,22 @@
 
 #include <array>
 
-#include "res/TemplateDialog.h"
+#include "res/CDialog.h"
 
 namespace quoril {
 
 class CAdapter;
 
-class CAntennaInfoDlg : public TemplateDialog {
-  Q_OBJECT
+class CAntennaInfoDlg : public CDialog {
  public:
-  explicit CAntennaInfoDlg(CAdapter& adapter, QWidget* parent = nullptr);
+  CAntennaInfoDlg(CAdapter& adapter, WindowSystem& windows);
 
   // Any timer notification refreshes the report.
   void OnTimer(int id) override;
 
  protected:
   // Both ways: takes the table, fills the value boxes and starts the refresh.
-  void DoDataExchange(bool save) override;
+  void DoDataExchange(CDataExchange& dx) override;
 
  private:
   void TakeTable();

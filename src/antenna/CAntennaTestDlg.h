@@ -4,39 +4,30 @@
 // four settings before DoModal and reads them back after OK; the dialog
 // itself touches neither the profile nor the card.
 
-#include <QAbstractSlider>
-#include <optional>
-
 #include "antenna/CChartWnd.h"
 #include "antenna/VswrScroll.h"
 #include "app/Rgb.h"
-#include "res/TemplateDialog.h"
-
-class QScrollBar;
+#include "res/CDialog.h"
 
 namespace quoril {
 
 class CAdapter;
-class MessageBoxes;
 class Profile;
 
-class CAntennaTestDlg : public TemplateDialog {
-  Q_OBJECT
+class CAntennaTestDlg : public CDialog {
  public:
   static constexpr int kInformButton = 1007;
   static constexpr int kChartFrame = 1006;
   static constexpr int kWidthMin = 1;
   static constexpr int kWidthMax = 100;
 
-  // `profile` is read by the chart as it is constructed; `boxes` shows the
-  // range message of OK.
-  CAntennaTestDlg(CAdapter& adapter, const Profile& profile, MessageBoxes& boxes,
-                  QWidget* parent = nullptr);
+  // `profile` is read by the chart as it is constructed.
+  CAntennaTestDlg(CAdapter& adapter, const Profile& profile, WindowSystem& windows);
 
+  void OnAttach(DialogPeer* peer) override;
   void OnCommand(int id) override;
-  // A scroll event of either bar; `thumb` is the thumb's place for the thumb
-  // codes.
-  void OnHScroll(ScrollCode code, int thumb, QScrollBar* bar);
+  // Any move of either bar, whatever its code.
+  void OnHScroll(int id, ScrollCode code, int thumb) override;
 
   CChartWnd& Chart() { return m_wndChart; }
 
@@ -47,24 +38,15 @@ class CAntennaTestDlg : public TemplateDialog {
 
  protected:
   bool OnInitDialog() override;
-  void DoDataExchange(bool save) override;
-  void OnOK() override;
+  void DoDataExchange(CDataExchange& dx) override;
 
  private:
   void OnInform();
-  void ConnectBar(QScrollBar* bar);
-  // The framework's range check: the message and false when out of range.
-  bool MinMaxInt(int value, int low, int high);
 
   CAdapter& m_adapter;
-  MessageBoxes& m_boxes;
-  QScrollBar* m_ctlSpeed = nullptr;
-  QScrollBar* m_ctlClear = nullptr;
-  bool m_bExchangeFailed = false;
+  CScrollBar m_ctlSpeed;
+  CScrollBar m_ctlClear;
   CChartWnd m_wndChart;
 };
-
-// The scroll code of a scroll bar action, or none for "no action".
-std::optional<ScrollCode> ScrollCodeOf(QAbstractSlider::SliderAction action);
 
 }  // namespace quoril

@@ -1,44 +1,30 @@
 #include "antenna/CChartWnd.h"
 
-#include <QPaintEvent>
-#include <QPainter>
-#include <QTimer>
-
-#include "antenna/ChartCanvas.h"
 #include "antenna/ChartFrame.h"
 #include "app/Settings.h"
-#include "res/Resources.h"
+#include "res/DialogPeer.h"
 
 namespace quoril {
 
 CChartWnd::CChartWnd(CAdapter& adapter, const Profile& profile)
-    : m_adapter(adapter),
-      m_profile(profile),
-      m_fontLabel(ChartLabelFont()),
-      m_timer(new QTimer(this)) {
+    : m_adapter(adapter), m_profile(profile) {
   const AntennaTestSettings settings = ReadChartSettings(profile);
   m_options.width = settings.width;
   m_options.resolution = settings.resolution;
   m_options.colour = settings.colour;
-  connect(m_timer, &QTimer::timeout, this, [this] { OnTimer(kChartTimerId); });
 }
 
 CChartWnd::~CChartWnd() = default;
 
-bool CChartWnd::Create(const QRect& rect, QWidget* parent) {
-  setParent(parent);
-  setGeometry(rect);
-  // The chart only shows; the dialog's controls take the input.
-  setEnabled(false);
-  setFocusPolicy(Qt::NoFocus);
-  setCursor(BlankCursor());
-  setAttribute(Qt::WA_OpaquePaintEvent);
-  m_image = QImage(rect.size(), QImage::Format_RGB32);
-  m_image.fill(Qt::white);
-  m_sweep = MakeChartSweep({0, 0, rect.width(), rect.height()});
+bool CChartWnd::Create(const PixelRect& rect, DialogPeer& parent) {
+  m_surface = parent.CreateChart(rect, *this);
+  m_sweep = MakeChartSweep(m_surface->ClientRect());
   OnCreate();
-  show();
   return true;
+}
+
+void CChartWnd::Destroy() {
+  m_surface.reset();
 }
 
 void CChartWnd::OnCreate() {
@@ -46,8 +32,9 @@ void CChartWnd::OnCreate() {
 }
 
 void CChartWnd::SetSpeed(int speed) {
-  m_timer->stop();
-  m_timer->start(quoril::SweepPeriodMs(speed));
+  if (!m_surface) return;
+  m_surface->KillTimer(kChartTimerId);
+  m_surface->SetTimer(kChartTimerId, SweepPeriodMs(speed));
 }
 
 void CChartWnd::SetResolution(int n) {
@@ -59,31 +46,19 @@ void CChartWnd::SetWidth(int n) {
 }
 
 void CChartWnd::Invalidate() {
-  m_bRepaintPending = true;
-  if (!isVisible()) return;
-  PaintChart();
-  update();
+  if (m_surface) m_surface->Invalidate();
 }
 
-void CChartWnd::PaintChart() {
-  m_bRepaintPending = false;
-  ChartCanvas canvas(m_image, m_fontLabel);
-  const DrawList ops = RunChartPaint(m_adapter, m_sweep, {0, 0, m_image.width(), m_image.height()},
-                                     canvas.Extent(kChartXTitle));
-  canvas.Draw(ops);
+void CChartWnd::OnPaint() {
+  const DrawList ops =
+      RunChartPaint(m_adapter, m_sweep, m_surface->ClientRect(), m_surface->Extent(kChartXTitle));
+  m_surface->Draw(ops);
 }
 
 void CChartWnd::OnTimer(int id) {
   if (id != kChartTimerId) return;
   const SweepStep step = RunSweepStep(m_adapter, m_sweep);
-  ChartCanvas(m_image, m_fontLabel).Draw(step.ops);
-  update();
-}
-
-void CChartWnd::paintEvent(QPaintEvent* event) {
-  if (m_bRepaintPending) PaintChart();
-  QPainter painter(this);
-  painter.drawImage(event->rect(), m_image, event->rect());
+  m_surface->Draw(step.ops);
 }
 
 }  // namespace quoril

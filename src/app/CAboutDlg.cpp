@@ -4,6 +4,6 @@
 
 namespace quoril {
 
-CAboutDlg::CAboutDlg(QWidget* parent) : TemplateDialog(res::kAboutBox, parent) {}
+CAboutDlg::CAboutDlg(WindowSystem& windows) : CDialog(res::kAboutBox, windows) {}
 
 }  // namespace quoril

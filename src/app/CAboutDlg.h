@@ -1,14 +1,13 @@
 #pragma once
 // The About box: the program's name, version and purpose.
 
-#include "res/TemplateDialog.h"
+#include "res/CDialog.h"
 
 namespace quoril {
 
-class CAboutDlg : public TemplateDialog {
-  Q_OBJECT
+class CAboutDlg : public CDialog {
  public:
-  explicit CAboutDlg(QWidget* parent = nullptr);
+  explicit CAboutDlg(WindowSystem& windows);
 };
 
 }  // namespace quoril

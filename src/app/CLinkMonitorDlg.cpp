@@ -1,24 +1,13 @@
 #include "app/CLinkMonitorDlg.h"
 
-#include <QContextMenuEvent>
-#include <QMenu>
-
 #include "airscan/CAirScanDlg.h"
 #include "antenna/AntennaTestCommand.h"
 #include "app/BoxAdapterUi.h"
 #include "app/CAboutDlg.h"
-#include "app/PollTick.h"
 #include "app/Settings.h"
 #include "app/SettingsFile.h"
 #include "power/CPowerControlDlg.h"
-#include "res/BarControl.h"
 #include "res/DialogTemplate.h"
-#include "res/QtText.h"
-#include "res/Resources.h"
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 namespace quoril {
 
@@ -27,10 +16,10 @@ namespace {
 constexpr int kStartButton = 1102;
 constexpr int kStopButton = 1107;
 
-void Prepare(BarControl* bar, const BarRange& range) {
-  bar->SetRange(range.low, range.high);
-  bar->SetStep(range.step);
-  bar->SetPos(0);
+void Prepare(CProgressCtrl& bar, const BarRange& range) {
+  bar.SetRange(range.low, range.high);
+  bar.SetStep(range.step);
+  bar.SetPos(0);
 }
 
 }  // namespace
@@ -53,12 +42,10 @@ const CLinkMonitorDlg::Command CLinkMonitorDlg::kCommands[] = {
     {1018, &CLinkMonitorDlg::OnWlan},
 };
 
-CLinkMonitorDlg::CLinkMonitorDlg(AppServices& services, QWidget* parent)
-    : TemplateDialog(res::kLinkMonitor, parent),
+CLinkMonitorDlg::CLinkMonitorDlg(AppServices& services)
+    : CDialog(res::kLinkMonitor, services.windows),
       services_(services),
-      adapter_(services.adapter),
-      m_hIcon(ApplicationIcon()) {
-  if (services_.simulatedCard) setWindowTitle(QStringLiteral("WLAN Quoril (simulated card)"));
+      adapter_(services.adapter) {
   LoadMainWindowSettings(services_.profile, adapter_);
   TouchSettingsFile(services_.settingsFile);
 }
@@ -67,19 +54,20 @@ CLinkMonitorDlg::~CLinkMonitorDlg() {
   if (cardFound_) SaveAdapterSettings(adapter_, services_.profile);
 }
 
-void CLinkMonitorDlg::DoDataExchange(bool) {
-  m_ctlInterference = Item<BarControl>(kInterferenceBarId);
-  m_ctlLinkErrors = Item<BarControl>(kLinkErrorBarId);
-  m_ctlSignal = Item<BarControl>(kSignalBarId);
+void CLinkMonitorDlg::DoDataExchange(CDataExchange& dx) {
+  DDX_Control(dx, kInterferenceBarId, m_ctlInterference);
+  DDX_Control(dx, kLinkErrorBarId, m_ctlLinkErrors);
+  DDX_Control(dx, kSignalBarId, m_ctlSignal);
 }
 
 bool CLinkMonitorDlg::OnInitDialog() {
-  TemplateDialog::OnInitDialog();
+  CDialog::OnInitDialog();
+  if (services_.simulatedCard) Peer()->SetCaption("WLAN Quoril (simulated card)");
   Prepare(m_ctlInterference, kInterferenceBarRange);
   Prepare(m_ctlLinkErrors, kLinkErrorBarRange);
   Prepare(m_ctlSignal, kSignalBarRange);
   AddAboutItem();
-  setWindowIcon(m_hIcon);
+  Peer()->SetIcon(res::kApplicationIcon);
   EnableItem(kStartButton, false);
   EnableItem(kStopButton, false);
   // Without a card this ends the program (ProgramExit), before anything is
@@ -88,6 +76,11 @@ bool CLinkMonitorDlg::OnInitDialog() {
   cardFound_ = true;
   StartPoll();
   return true;
+}
+
+void CLinkMonitorDlg::AddAboutItem() {
+  const std::string_view text = res::LoadResourceString(res::kAboutItemString);
+  if (!text.empty()) Peer()->AddSystemMenuItem(kIdmAboutBox, text);
 }
 
 // --- The poll ---------------------------------------------------------------
@@ -107,13 +100,13 @@ void CLinkMonitorDlg::OnTimer(int) {
 }
 
 void CLinkMonitorDlg::ShowPoll(const PollResult& r) {
-  m_ctlInterference->SetBarColor(ColorFromRef(r.interferenceColour));
-  if (r.signalColourSet) m_ctlSignal->SetBarColor(ColorFromRef(r.signalColour));
-  m_ctlSignal->SetPos(r.signalBar);
-  m_ctlInterference->SetPos(r.interferenceBar);
-  m_ctlLinkErrors->SetPos(r.linkErrorBar);
+  m_ctlInterference.SetBarColor(r.interferenceColour);
+  if (r.signalColourSet) m_ctlSignal.SetBarColor(r.signalColour);
+  m_ctlSignal.SetPos(r.signalBar);
+  m_ctlInterference.SetPos(r.interferenceBar);
+  m_ctlLinkErrors.SetPos(r.linkErrorBar);
   for (std::size_t i = 0; i < kPollTextCount; ++i) {
-    if (r.texts[i].set) SetDlgItemText(kPollTextControl[i], ToQString(r.texts[i].text.view()));
+    if (r.texts[i].set) SetDlgItemText(kPollTextControl[i], r.texts[i].text.view());
   }
 }
 
@@ -121,12 +114,11 @@ void CLinkMonitorDlg::RaiseAlarm(const DriverAlarm& alarm) {
   StopPoll();
   const std::string_view text = alarm.text.view();
   if (alarm.kind == DriverAlarm::Kind::kOff) {
-    services_.boxes.Show({}, text, BoxButtons::kOk, BoxIcon::kNone);
+    MessageBox(text, {}, BoxButtons::kOk);
     OnOK();
     return;
   }
-  if (services_.boxes.Show({}, text, BoxButtons::kRetryCancel, BoxIcon::kNone) ==
-      BoxAnswer::kRetry) {
+  if (MessageBox(text, {}, BoxButtons::kRetryCancel) == BoxAnswer::kRetry) {
     StartPoll();
   } else {
     OnOK();
@@ -136,7 +128,7 @@ void CLinkMonitorDlg::RaiseAlarm(const DriverAlarm& alarm) {
 void CLinkMonitorDlg::OnOK() {
   EnableItem(kStopButton, false);
   EnableItem(kStartButton, true);
-  TemplateDialog::OnOK();
+  CDialog::OnOK();
   StopPoll();
 }
 
@@ -144,7 +136,7 @@ void CLinkMonitorDlg::EndProgram(int code) {
   exitCode_ = code;
   cardFound_ = false;
   StopPoll();
-  EndDialog(kIdCancel);
+  EndDialog(IDCANCEL);
 }
 
 // --- Commands ---------------------------------------------------------------
@@ -156,12 +148,12 @@ void CLinkMonitorDlg::OnCommand(int id) {
       return;
     }
   }
-  TemplateDialog::OnCommand(id);
+  CDialog::OnCommand(id);
 }
 
 void CLinkMonitorDlg::OnTxPower() {
-  CPowerControlDlg dialog(adapter_);
-  if (dialog.DoModal() != kIdOk) return;
+  CPowerControlDlg dialog(adapter_, Windows());
+  if (dialog.DoModal() != IDOK) return;
   const PowerControlModel& chosen = dialog.Model();
   SavePowerSettings(services_.profile, chosen.PowerSwitch(), chosen.PowerIndex(),
                     chosen.PowerValue());
@@ -169,11 +161,11 @@ void CLinkMonitorDlg::OnTxPower() {
 
 // The poll goes on while the antenna test runs.
 void CLinkMonitorDlg::OnAntennaTest() {
-  RunAntennaTest(adapter_, services_.profile, services_.boxes);
+  RunAntennaTest(adapter_, services_.profile, Windows());
 }
 
 void CLinkMonitorDlg::OnAirScan() {
-  CAirScanDlg dialog(adapter_);
+  CAirScanDlg dialog(adapter_, Windows());
   StopPoll();
   adapter_.PacketStartScan();
   dialog.DoModal();
@@ -189,13 +181,13 @@ void CLinkMonitorDlg::OnRescan() {
 
 void CLinkMonitorDlg::OnWlan() {
   // Runs inside the window's loop: what would end the program ends the
-  // window instead, and the application ends with its status.
+  // window instead, and the application ends with its status. An adapter
+  // that cannot be opened again has said so in its own box already.
   try {
     adapter_.FindInputAdapter();
   } catch (const ProgramExit& exit) {
     EndProgram(exit.code);
   } catch (const CAdapter::Initialization&) {
-    ShowSetupFailure(services_.boxes);
     EndProgram(kSetupFailureExit);
   }
 }
@@ -219,43 +211,8 @@ void CLinkMonitorDlg::OnDelay() {}
 
 void CLinkMonitorDlg::OnSysCommand(unsigned id) {
   if ((id & 0xFFF0) != kIdmAboutBox) return;
-  CAboutDlg about;
+  CAboutDlg about(Windows());
   about.DoModal();
 }
-
-#ifdef Q_OS_WIN
-
-void CLinkMonitorDlg::AddAboutItem() {
-  const QString text = ToQString(res::LoadResourceString(res::kAboutItemString));
-  HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
-  if (!menu || text.isEmpty()) return;
-  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(menu, MF_STRING, kIdmAboutBox, reinterpret_cast<const wchar_t*>(text.utf16()));
-}
-
-bool CLinkMonitorDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
-  const MSG* msg = static_cast<const MSG*>(message);
-  if (msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == kIdmAboutBox) {
-    OnSysCommand(static_cast<unsigned>(msg->wParam));
-    *result = 0;
-    return true;
-  }
-  return TemplateDialog::nativeEvent(eventType, message, result);
-}
-
-#else
-
-// No system menu here: the About item lives in the window's context menu.
-void CLinkMonitorDlg::AddAboutItem() {}
-
-void CLinkMonitorDlg::contextMenuEvent(QContextMenuEvent* event) {
-  const QString text = ToQString(res::LoadResourceString(res::kAboutItemString));
-  if (text.isEmpty()) return;
-  QMenu menu(this);
-  const QAction* about = menu.addAction(text);
-  if (menu.exec(event->globalPos()) == about) OnSysCommand(kIdmAboutBox);
-}
-
-#endif
 
 }  // namespace quoril

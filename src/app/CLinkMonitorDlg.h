@@ -2,48 +2,37 @@
 // The main window: polls the card every 300 ms and shows the link, and
 // carries the commands that open the other tools.
 
-#include <QIcon>
-
 #include "app/AppServices.h"
 #include "app/PollComputation.h"
 #include "app/PollTick.h"
-#include "res/TemplateDialog.h"
+#include "res/CDialog.h"
 
 namespace quoril {
 
-class BarControl;
-
-class CLinkMonitorDlg : public TemplateDialog {
-  Q_OBJECT
+class CLinkMonitorDlg : public CDialog {
  public:
   static constexpr int kPollTimerId = 1105;
-  static constexpr int kIdmAboutBox = 0x10;
+  static constexpr unsigned kIdmAboutBox = 0x10;
 
   // Loads the power and adapter settings into the adapter and makes sure the
   // settings file exists.
-  explicit CLinkMonitorDlg(AppServices& services, QWidget* parent = nullptr);
+  explicit CLinkMonitorDlg(AppServices& services);
   // Saves the adapter settings, unless the window never found its card or
   // ended because the program has to.
   ~CLinkMonitorDlg() override;
 
   void OnTimer(int id) override;
   void OnCommand(int id) override;
-  void OnSysCommand(unsigned id);
+  void OnSysCommand(unsigned id) override;
 
   // The exit status the program ends with; not 0 only when a command found
   // that the program cannot go on.
   int ExitCode() const { return exitCode_; }
-  bool IsPolling() const { return IsTimerRunning(kPollTimerId); }
 
  protected:
   bool OnInitDialog() override;
-  void DoDataExchange(bool save) override;
+  void DoDataExchange(CDataExchange& dx) override;
   void OnOK() override;
-#ifdef Q_OS_WIN
-  bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
-#else
-  void contextMenuEvent(QContextMenuEvent* event) override;
-#endif
 
  private:
   struct Command;
@@ -69,10 +58,9 @@ class CLinkMonitorDlg : public TemplateDialog {
 
   AppServices& services_;
   CAdapter& adapter_;
-  BarControl* m_ctlInterference = nullptr;
-  BarControl* m_ctlLinkErrors = nullptr;
-  BarControl* m_ctlSignal = nullptr;
-  QIcon m_hIcon;
+  CProgressCtrl m_ctlInterference;
+  CProgressCtrl m_ctlLinkErrors;
+  CProgressCtrl m_ctlSignal;
   int m_nPollTimer = 0;
   bool cardFound_ = false;
   int exitCode_ = 0;

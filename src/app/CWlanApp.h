@@ -3,10 +3,11 @@
 // the adapter its card and runs the main window until the program ends.
 
 #include <memory>
+#include <optional>
 
 #include "app/BoxAdapterUi.h"
 #include "app/CommandLine.h"
-#include "app/QtMessageBoxes.h"
+#include "app/Platform.h"
 
 namespace quoril {
 
@@ -15,30 +16,33 @@ class CAdapter;
 class CWlanApp {
  public:
   CWlanApp();
-  // theApp is constructed before theAdapter and so outlives it: the boxes
-  // the adapter shows its messages in stay valid as long as it does.
+  // theApp is constructed before theAdapter and so outlives it: the window
+  // system that shows the adapter's messages stays valid as long as it does.
   ~CWlanApp();
   CWlanApp(const CWlanApp&) = delete;
   CWlanApp& operator=(const CWlanApp&) = delete;
 
-  // The whole run; returns the exit status.
+  // The whole run: the command line, the platform (StartPlatform of the
+  // backend the program is linked with), then Start. Returns the exit status.
   int Run(int argc, char* argv[], CAdapter& adapter);
-  // Everything after the window system has started: the card boundary from
-  // the options, the adapter connected to it, then the main window. Returns
-  // the exit status.
-  int Start(const CommandLine& options, CAdapter& adapter, MessageBoxes& boxes);
+  // Everything after the platform has started: the card boundary from the
+  // options, the adapter connected to it, then the main window (or the
+  // screenshots). Returns the exit status.
+  int Start(const CommandLine& options, Platform& platform, CAdapter& adapter);
 
  private:
   // Runs the main window modally and returns false, as the framework's
   // start-up does when no message loop is to follow; the status is kept in
   // exitCode_.
   bool InitInstance();
+  // A profile that could not be written is said in a box and on stderr.
+  void ReportSaveProblem();
 
   CommandLine options_;
-  QtMessageBoxes screenBoxes_;
+  std::optional<Platform> started_;  // the platform Run started
+  Platform* platform_ = nullptr;
   std::unique_ptr<BoxAdapterUi> adapterUi_;
   CAdapter* adapter_ = nullptr;
-  MessageBoxes* boxes_ = nullptr;
   bool simulated_ = false;
   int exitCode_ = 0;
 };

@@ -1,7 +1,8 @@
 #pragma once
 // The program's options. Parsed before the window system starts, so that
-// --help, --version and mistakes need no display; what the program does not
-// know is left for Qt's own options (-platform, -style, ...).
+// --help, --version and mistakes in the program's own options need no
+// display; whatever the program does not know is left for the window
+// system (StartPlatform), whose toolkit judges it.
 
 #include <optional>
 #include <string>
@@ -13,10 +14,9 @@ struct CommandLine {
   bool simulate = false;          // --simulate[=NAME|FILE]
   std::string scenario;           // its value; empty: the default scenario
   std::string trace;              // --trace=FILE, "-" for standard error
-  std::string screenshots;        // --screenshot=DIR: grab each window and end
+  std::string screenshots;        // --screenshot=DIR: picture each window and end
   int quitAfterMs = 0;            // --quit-after=MS: Exit after that long (tests)
-  std::vector<std::string> rest;  // the program's name first, then Qt's options
-  bool styleChosen = false;       // Qt's -style is among them
+  std::vector<std::string> rest;  // the program's name first, then the toolkit's arguments
 };
 
 // Fills `out`. Returns the exit status when the command line is handled

@@ -5,15 +5,17 @@
 // and its report once filled in, each opened through the main window's own
 // commands. Settings are kept in memory and left untouched.
 
-#include <string>
+#include <filesystem>
 
 namespace quoril {
 
 class CAdapter;
+class WindowSystem;
 
-// Writes link-monitor.png, power-control.png, air-scan.png, about.png,
-// antenna-test.png and antenna-report.png into `folder`; returns the exit
-// status.
-int TakeScreenshots(CAdapter& adapter, const std::string& folder, bool simulatedCard);
+// Writes link-monitor, power-control, air-scan, about, antenna-test and
+// antenna-report (the window system adds the picture's extension) into
+// `folder`; returns the exit status.
+int TakeScreenshots(CAdapter& adapter, WindowSystem& windows, const std::filesystem::path& folder,
+                    bool simulatedCard);
 
 }  // namespace quoril

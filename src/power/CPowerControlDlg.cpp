@@ -11,15 +11,17 @@ constexpr int kPowerGroup = 1131;
 constexpr int kSwitchGroup = kPowerOffId;
 }  // namespace
 
-CPowerControlDlg::CPowerControlDlg(CAdapter& adapter, QWidget* parent)
-    : TemplateDialog(res::kPowerControl, parent), model_(adapter) {}
+CPowerControlDlg::CPowerControlDlg(CAdapter& adapter, WindowSystem& windows)
+    : CDialog(res::kPowerControl, windows), model_(adapter) {}
 
-void CPowerControlDlg::DoDataExchange(bool save) {
-  if (save) {
-    model_.Save(Controls().RadioIndex(kPowerGroup), Controls().RadioIndex(kSwitchGroup));
+void CPowerControlDlg::DoDataExchange(CDataExchange& dx) {
+  int power = model_.CheckedButton().value_or(-1);
+  int powerSwitch = model_.PowerSwitch();
+  DDX_Radio(dx, kPowerGroup, power);
+  DDX_Radio(dx, kSwitchGroup, powerSwitch);
+  if (dx.m_bSaveAndValidate) {
+    model_.Save(power, powerSwitch);
   } else {
-    Controls().SetRadioIndex(kPowerGroup, model_.CheckedButton().value_or(-1));
-    Controls().SetRadioIndex(kSwitchGroup, model_.PowerSwitch());
     model_.Load();
   }
   EnablePowerButtons(model_.PowerButtonsEnabled());
@@ -46,7 +48,7 @@ void CPowerControlDlg::OnCommand(int id) {
       return;
     }
   }
-  TemplateDialog::OnCommand(id);
+  CDialog::OnCommand(id);
 }
 
 }  // namespace quoril

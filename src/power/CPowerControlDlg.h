@@ -4,23 +4,22 @@
 // stores the three values when the dialog ends with OK.
 
 #include "power/PowerControlModel.h"
-#include "res/TemplateDialog.h"
+#include "res/CDialog.h"
 
 namespace quoril {
 
 class CAdapter;
 
-class CPowerControlDlg : public TemplateDialog {
-  Q_OBJECT
+class CPowerControlDlg : public CDialog {
  public:
-  explicit CPowerControlDlg(CAdapter& adapter, QWidget* parent = nullptr);
+  CPowerControlDlg(CAdapter& adapter, WindowSystem& windows);
 
   void OnCommand(int id) override;
   // The switch, index and card value as the dialog ended.
   const PowerControlModel& Model() const { return model_; }
 
  protected:
-  void DoDataExchange(bool save) override;
+  void DoDataExchange(CDataExchange& dx) override;
 
  private:
   void EnablePowerButtons(bool enable);

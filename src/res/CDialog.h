@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/Rgb.h"
+
 #include "res/DialogEvents.h"
 #include "res/DialogPeer.h"
 #include "res/MessageBoxes.h"
@@ -95,7 +97,8 @@ class CDialog : public DialogEvents {
   // Runs DoDataExchange; false when a validation failed.
   bool UpdateData(bool saveAndValidate = true);
 
-  // Open between OnAttach(peer) and OnAttach(nullptr).
+  // Open between OnAttach(peer) and OnAttach(nullptr). Derived classes that
+  // override OnAttach call this one first.
   bool IsOpen() const { return m_pPeer != nullptr; }
   DialogPeer* Peer() const { return m_pPeer; }
   const res::DialogTemplate& Template() const { return m_template; }
@@ -130,11 +133,12 @@ class CDialog : public DialogEvents {
   virtual void OnOK();
   virtual void OnCancel();
 
-  // Data exchange helpers.
+  // Data exchange helpers. Once a validation has failed, the rest of the
+  // exchange is skipped, as the framework's exception would skip it.
   void DDX_Control(CDataExchange& dx, int id, CControl& control);
   // The index of the checked button in the radio group that starts at
-  // `firstId` (the template's group), -1 for none; loading any other index
-  // unchecks them all.
+  // `firstId` (the radio buttons from it up to the next control that starts
+  // a group), -1 for none; loading any other index unchecks them all.
   void DDX_Radio(CDataExchange& dx, int firstId, int& value);
   void DDX_Scroll(CDataExchange& dx, int id, int& value);
   // On saving: value outside low..high shows the framework's range message

@@ -1,166 +1,141 @@
 // The air scan dialog on a scripted card: what it shows as it opens and on
 // each tick, Start, Stop and Escape, the sliders and display modes, and the
-// automatic close. Ticks are driven by calling the tick directly.
+// automatic close.
 
-#include <QAbstractButton>
-#include <QSlider>
-#include <QTest>
-#include <optional>
+#include <gtest/gtest.h>
 
-#include "adapter/CardScript.h"
-#include "adapter/RequestCatalogue.h"
 #include "airscan/CAirScanDlg.h"
-#include "res/BarControl.h"
+#include "support/WindowRig.h"
 
 namespace quoril {
+namespace {
 
 using namespace catalogue;
-
-class AirScanDlgTest : public QObject {
-  Q_OBJECT
- private slots:
-  void OpensRunningInDbmAndEscapeDoesNotClose();
-  void TicksFillTheirChannelsAcrossStopAndStart();
-  void ThirteenSilentTicksCloseTheDialog();
-  void ZoomAndBerModeSetTheBarRanges();
-};
-
-namespace {
+using recording::ControlState;
+using testing::RecordingDialog;
 
 constexpr int kTimer = 1106;
 
-// The dialog, open on a card whose last poll said channel 5.
-struct Rig {
-  explicit Rig(std::uint8_t ber = 10) {
-    card.records[kRecordChannel] = {5, 0};
-    card.registers[kRegRxLevel] = 47;
-    card.registers[kRegLinkErrors] = ber;
-    card.adapter.PacketGetStatus();
-    card.adapter.ScanShowBer = 1;
-    card.adapter.ScanZeroCount = 9;
-    dialog.emplace(card.adapter);
-    dialog->Initialize();
+// The dialog on a card whose last poll said channel 5, scripted by the test.
+struct ScanRig : testing::WindowRig {
+  explicit ScanRig(std::uint8_t ber = 10) {
+    records[kRecordChannel] = {5, 0};
+    registers[kRegRxLevel] = 47;
+    registers[kRegLinkErrors] = ber;
+    adapter.PacketGetStatus();
+    adapter.ScanShowBer = 1;
+    adapter.ScanZeroCount = 9;
   }
-  // The test sub-commands sent, in order.
-  std::vector<std::uint8_t> TestCommands() {
-    std::vector<std::uint8_t> out;
-    for (const auto* c : card.library().Requests())
-      if (c->oid == kOidCommand && c->sent.size() > 1 && c->sent[0] == kCmdTest)
-        out.push_back(c->sent[1]);
-    return out;
+  int Open(const std::function<void(RecordingDialog&)>& script) {
+    dialog.emplace(adapter, windows);
+    return Run(*dialog, script);
   }
-  QString Text(int id) const { return dialog->GetDlgItemText(id); }
-  void Tick(int n = 1) {
-    for (int i = 0; i < n; ++i) dialog->OnTimer(kTimer);
-  }
-  void Click(int id) { dialog->Item<QAbstractButton>(id)->click(); }
-
-  testing::CardScript card;
   std::optional<CAirScanDlg> dialog;
 };
 
+const ControlState& Bar(const RecordingDialog& d, int channel) {
+  return d.Control(1131 + channel);
+}
+
+TEST(AirScanDlgTest, OpensRunningInDbmAndEscapeDoesNotClose) {
+  ScanRig rig;
+  EXPECT_EQ(rig.Open([&](RecordingDialog& d) {
+    EXPECT_EQ(rig.adapter.ScanShowBer, 0);
+    EXPECT_EQ(rig.adapter.ScanZeroCount, 0);
+    EXPECT_EQ(d.TimerPeriod(kTimer), 100);
+    for (int channel = 1; channel <= 13; ++channel) {
+      const ControlState& bar = Bar(d, channel);
+      EXPECT_EQ(bar.low + bar.high + bar.step + bar.pos, 0 + 97 + 1 + 0);
+      EXPECT_EQ(bar.barColour, colours::kGreen);
+      EXPECT_EQ(bar.background, colours::kBlue);
+    }
+    const ControlState& zoom = d.Control(1116);
+    const ControlState& level = d.Control(1117);
+    EXPECT_TRUE(zoom.enabled && !level.enabled);
+    EXPECT_EQ(std::vector({zoom.low, zoom.high, zoom.pos, zoom.ticks}),
+              std::vector({1, 97, 97, 10}));
+    EXPECT_EQ(std::vector({level.low, level.high, level.pos, level.ticks}),
+              std::vector({0, 100, 100, 10}));
+    EXPECT_TRUE(d.Control(1160).checked && !d.Control(1161).checked);
+
+    d.Command(CDialog::IDCANCEL);  // Escape starts the scan and does not close
+    EXPECT_FALSE(d.Ended());
+    EXPECT_EQ(rig.TestCommands(), std::vector<std::uint8_t>{kTestStartScan});
+    d.Command(CDialog::IDOK);
+  }),
+            CDialog::IDOK);
+  EXPECT_EQ(rig.windows.Last(res::kAirScan).TimerPeriod(kTimer), 0);
+}
+
+TEST(AirScanDlgTest, TicksFillTheirChannelsAcrossStopAndStart) {
+  ScanRig rig(0);
+  rig.Open([&](RecordingDialog& d) {
+    d.Run(100);
+    EXPECT_EQ(rig.TunedChannels(), std::vector<std::uint8_t>{6});
+    EXPECT_EQ(d.Text(1149) + " " + d.Text(1148) + " " + d.Text(1167), "&5 4 50");
+    EXPECT_EQ(Bar(d, 5).pos, 47);
+    EXPECT_EQ(Bar(d, 5).background, colours::kYellow);  // the threshold covers BER 0
+
+    d.Click(3);  // Stop: no tick, the bars keep their values
+    d.Run(300);
+    EXPECT_EQ(rig.TunedChannels().size(), 1u);
+    EXPECT_EQ(rig.TestCommands().back(), kTestStop);
+    EXPECT_EQ(Bar(d, 5).pos, 47);
+    d.Click(2);  // Start
+    EXPECT_EQ(rig.TestCommands().back(), kTestStartScan);
+
+    // In BER mode the bar shows the error reading; the value stays the level.
+    d.Click(1161);
+    rig.registers[kRegLinkErrors] = 64;
+    d.Run(100);
+    EXPECT_EQ(rig.TunedChannels().back(), 7);
+    EXPECT_EQ(d.Text(1150) + " " + d.Text(1149) + " " + d.Text(1168), "&6 5 50");
+    EXPECT_EQ(Bar(d, 6).pos, 64);
+    EXPECT_EQ(Bar(d, 6).background, colours::kBlue);
+    d.Click(1);
+  });
+  EXPECT_EQ(rig.dialog->Display(), 1);
+}
+
+TEST(AirScanDlgTest, ThirteenSilentTicksCloseTheDialog) {
+  ScanRig rig(0);
+  EXPECT_EQ(rig.Open([&](RecordingDialog& d) {
+    d.Run(1200);
+    EXPECT_FALSE(d.Ended());
+    rig.registers[kRegRxLevel] = 60;
+    d.Run(1000);
+  }),
+            CDialog::IDOK);
+  const RecordingDialog& closed = rig.windows.Last(res::kAirScan);
+  EXPECT_EQ(closed.TimerPeriod(kTimer), 0);
+  EXPECT_EQ(rig.TunedChannels().size(), 13u);
+  EXPECT_EQ(Bar(closed, 4).pos, 60);  // the closing tick still shows its reading
+}
+
+TEST(AirScanDlgTest, ZoomAndBerModeSetTheBarRanges) {
+  ScanRig rig;
+  rig.Open([&](RecordingDialog& d) {
+    d.Slide(1116, 47);
+    EXPECT_EQ(Bar(d, 13).high, 47);
+    EXPECT_EQ(d.Text(1176), "-97...-50");
+
+    d.Click(1161);
+    EXPECT_EQ(rig.adapter.ScanShowBer, 1);
+    EXPECT_TRUE(!d.Control(1116).enabled && d.Control(1117).enabled);
+    EXPECT_EQ(Bar(d, 7).high, 100);
+    d.Slide(1116, 30, ScrollCode::kThumbTrack);
+    EXPECT_EQ(Bar(d, 7).high, 100);  // BER ranges ignore the zoom
+    d.Slide(1117, 95);
+    EXPECT_EQ(d.Text(1177), " 5");
+
+    d.Click(1160);
+    EXPECT_EQ(rig.adapter.ScanShowBer, 0);
+    EXPECT_EQ(Bar(d, 7).high, 30);
+    EXPECT_TRUE(d.Control(1116).enabled && !d.Control(1117).enabled);
+    d.Click(1);
+  });
+  EXPECT_EQ(rig.dialog->Display(), 0);
+}
+
 }  // namespace
-
-void AirScanDlgTest::OpensRunningInDbmAndEscapeDoesNotClose() {
-  Rig rig;
-  QCOMPARE(rig.card.adapter.ScanShowBer, 0);
-  QCOMPARE(rig.card.adapter.ScanZeroCount, 0);
-  QVERIFY(rig.dialog->IsTimerRunning(kTimer));
-  for (int channel = 1; channel <= 13; ++channel) {
-    const BarControl* bar = rig.dialog->Bar(channel);
-    QCOMPARE(bar->Maximum(), 97);
-    QCOMPARE(bar->Pos(), 0);
-    QCOMPARE(bar->BarColor(), QColor(0, 255, 0));
-    QCOMPARE(bar->BackgroundColor(), QColor(0, 0, 255));
-  }
-  QVERIFY(rig.dialog->Item<QSlider>(1116)->isEnabled());
-  QVERIFY(!rig.dialog->Item<QSlider>(1117)->isEnabled());
-  QCOMPARE(rig.Text(1176), QStringLiteral("-97...00"));
-  QCOMPARE(rig.Text(1177), QStringLiteral("00"));
-  QVERIFY(rig.dialog->Item<QAbstractButton>(1160)->isChecked());
-
-  // Escape starts the scan and does not close; Enter is OK.
-  rig.dialog->show();
-  QTest::keyClick(&*rig.dialog, Qt::Key_Escape);
-  QVERIFY(!rig.dialog->Ended());
-  QCOMPARE(rig.TestCommands(), std::vector<std::uint8_t>{kTestStartScan});
-  QVERIFY(rig.dialog->IsTimerRunning(kTimer));
-
-  QTest::keyClick(&*rig.dialog, Qt::Key_Return);
-  QCOMPARE(rig.dialog->EndResult(), TemplateDialog::kIdOk);
-  QVERIFY(!rig.dialog->IsTimerRunning(kTimer));
-}
-
-void AirScanDlgTest::TicksFillTheirChannelsAcrossStopAndStart() {
-  Rig rig(0);
-  rig.Tick();
-  QCOMPARE(rig.card.TunedChannels(), std::vector<std::uint8_t>{6});
-  QCOMPARE(rig.Text(1149), QStringLiteral("&5"));
-  QCOMPARE(rig.Text(1148), QStringLiteral("4"));
-  QCOMPARE(rig.Text(1167), QStringLiteral("50"));
-  QCOMPARE(rig.dialog->Bar(5)->Pos(), 47);
-  QCOMPARE(rig.dialog->Bar(5)->BackgroundColor(), QColor(255, 255, 0));  // threshold covers BER 0
-
-  rig.Click(3);  // Stop
-  QVERIFY(!rig.dialog->IsTimerRunning(kTimer));
-  QCOMPARE(rig.TestCommands().back(), kTestStop);
-  QCOMPARE(rig.dialog->Bar(5)->Pos(), 47);  // the bars keep their values
-  rig.Click(2);                             // Start
-  QVERIFY(rig.dialog->IsTimerRunning(kTimer));
-  QCOMPARE(rig.TestCommands().back(), kTestStartScan);
-
-  // In BER mode the bar shows the error reading; the value stays the level.
-  rig.Click(1161);
-  rig.card.registers[kRegLinkErrors] = 64;
-  rig.Tick();
-  QCOMPARE(rig.card.TunedChannels().back(), 7);
-  QCOMPARE(rig.Text(1150), QStringLiteral("&6"));
-  QCOMPARE(rig.Text(1149), QStringLiteral("5"));
-  QCOMPARE(rig.dialog->Bar(6)->Pos(), 64);
-  QCOMPARE(rig.Text(1168), QStringLiteral("50"));
-  QCOMPARE(rig.dialog->Bar(6)->BackgroundColor(), QColor(0, 0, 255));
-}
-
-void AirScanDlgTest::ThirteenSilentTicksCloseTheDialog() {
-  Rig rig(0);
-  rig.Tick(12);
-  QVERIFY(!rig.dialog->Ended());
-  rig.card.registers[kRegRxLevel] = 60;
-  rig.Tick();
-  QCOMPARE(rig.dialog->EndResult(), TemplateDialog::kIdOk);
-  QVERIFY(!rig.dialog->IsTimerRunning(kTimer));
-  QCOMPARE(rig.dialog->Bar(4)->Pos(), 60);  // the closing tick still shows its reading
-}
-
-void AirScanDlgTest::ZoomAndBerModeSetTheBarRanges() {
-  Rig rig;
-  auto* zoom = rig.dialog->Item<QSlider>(1116);
-  auto* level = rig.dialog->Item<QSlider>(1117);
-  zoom->setValue(47);
-  QCOMPARE(rig.dialog->Bar(13)->Maximum(), 47);
-  QCOMPARE(rig.Text(1176), QStringLiteral("-97...-50"));
-
-  rig.Click(1161);
-  QCOMPARE(rig.card.adapter.ScanShowBer, 1);
-  QVERIFY(!zoom->isEnabled());
-  QVERIFY(level->isEnabled());
-  QCOMPARE(rig.dialog->Bar(7)->Maximum(), 100);
-  zoom->setValue(30);
-  QCOMPARE(rig.dialog->Bar(7)->Maximum(), 100);  // BER ranges ignore the zoom
-  level->setValue(95);
-  QCOMPARE(rig.Text(1177), QStringLiteral(" 5"));
-
-  rig.Click(1160);
-  QCOMPARE(rig.card.adapter.ScanShowBer, 0);
-  QCOMPARE(rig.dialog->Bar(7)->Maximum(), 30);
-  QVERIFY(zoom->isEnabled());
-  QVERIFY(!level->isEnabled());
-  rig.Click(1161);
-  rig.Click(1);
-  QCOMPARE(rig.dialog->Display(), 1);
-}
-
 }  // namespace quoril
-
-QTEST_MAIN(quoril::AirScanDlgTest)
-#include "AirScanDlgTest.moc"

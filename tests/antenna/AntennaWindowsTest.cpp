@@ -1,229 +1,204 @@
 // The antenna windows: the chart's sweep and what restarts it, the VSWR test
 // dialog's scroll bars, the report, and the Antenna Test command.
 
-#include <QScrollBar>
-#include <QTest>
-#include <functional>
+#include <gtest/gtest.h>
 
-#include "adapter/CardScript.h"
-#include "adapter/RequestCatalogue.h"
 #include "antenna/AntennaTestCommand.h"
-#include "antenna/CAntennaInfoDlg.h"
 #include "antenna/CAntennaTestDlg.h"
+#include "antenna/ChartFrame.h"
 #include "antenna/Vswr.h"
-#include "app/MemoryProfile.h"
 #include "app/Settings.h"
-#include "support/GuiTestSupport.h"
+#include "support/WindowRig.h"
 
-using namespace quoril;
-using namespace quoril::testing;
-
+namespace quoril {
 namespace {
 
-const QRgb kBlack = qRgb(0, 0, 0);
+using namespace catalogue;
+using recording::ChartState;
+using testing::RecordingDialog;
 using Commands = std::vector<std::string>;
+
 const Commands kPaint = {"chan 1", "chan 1", "level 128"};
 
-// The card commands of the antenna test since the log was last cleared, the
-// level fences left out: "chan N", "level N", "read 74", "stop".
-Commands AntennaCommands(CardScript& card) {
-  using namespace catalogue;
-  Commands out;
-  for (const LoggedCall* c : card.library().Requests()) {
-    if (c->oid != kOidCommand || c->sent.size() < 3) continue;
-    const std::uint8_t command = c->sent[0], sub = c->sent[1];
-    if (command == kCmdTest && sub == kTestSetChannel) {
-      out.push_back("chan " + std::to_string(c->sent[2]));
-    } else if (command == kCmdTest && sub == kTestStop) {
-      out.emplace_back("stop");
-    } else if (command == kCmdWriteRegister && c->sent[2] == kRegTxPower && c->sent.size() > 4) {
-      out.push_back("level " + std::to_string(c->sent[4]));
-    } else if (command == kCmdReadRegister && c->sent[2] == kRegPowerReading) {
-      out.emplace_back("read 74");
+struct AntennaRig : testing::WindowRig {
+  explicit AntennaRig(std::uint8_t raw = 0xF0) { registers[kRegPowerReading] = raw; }  // VSWR 1.42
+  int Open(int speed, const std::function<void(RecordingDialog&)>& script) {
+    dialog.emplace(adapter, profile, windows);
+    dialog->m_nWidth = 10;
+    dialog->m_nResolution = 10;
+    dialog->m_nSpeed = speed;
+    return Run(*dialog, script);
+  }
+  // The antenna test's card commands since the log was cleared, the level
+  // fences left out: "chan N", "level N", "read 74", "stop".
+  Commands AntennaCommands() {
+    Commands out;
+    for (const testing::LoggedCall* c : library().Requests()) {
+      if (c->oid != kOidCommand || c->sent.size() < 3) continue;
+      const std::uint8_t command = c->sent[0], sub = c->sent[1];
+      if (command == kCmdTest && sub == kTestSetChannel) {
+        out.push_back("chan " + std::to_string(c->sent[2]));
+      } else if (command == kCmdTest && sub == kTestStop) {
+        out.emplace_back("stop");
+      } else if (command == kCmdWriteRegister && c->sent[2] == kRegTxPower && c->sent.size() > 4) {
+        out.push_back("level " + std::to_string(c->sent[4]));
+      } else if (command == kCmdReadRegister && c->sent[2] == kRegPowerReading) {
+        out.emplace_back("read 74");
+      }
+    }
+    return out;
+  }
+  std::optional<CAntennaTestDlg> dialog;
+};
+
+// The samples drawn since the chart's last paint, in chart units.
+std::vector<ChartPoint> Samples(const ChartState& chart, const PixelRect& plot) {
+  std::vector<ChartPoint> out;
+  const ChartScales scales = ChannelAxisScales(plot);
+  for (std::size_t i = chart.opsAtPaint; i < chart.ops.size(); ++i) {
+    const DrawOp& op = chart.ops[i];
+    if (op.kind != DrawOp::Kind::kPixel || op.colour != kChartCurveColour) continue;
+    for (int x = 0; x < 14; ++x) {
+      for (int y : {41, 96}) {
+        if (ToPixel({x, y}, scales, plot) == op.to) out.push_back({x, y});
+      }
     }
   }
   return out;
 }
 
-// The VSWR test dialog shown on a card that reads `raw`, its sweep stepped
-// by the test.
-struct ShownDialog {
-  explicit ShownDialog(std::uint8_t raw)
-      : dialog(card.adapter, profile, boxes), chart(dialog.Chart()) {
-    card.registers[catalogue::kRegPowerReading] = raw;
-    dialog.m_nWidth = 10;
-    dialog.m_nResolution = 10;
-    dialog.m_nSpeed = 50;
-    dialog.Initialize();
-    dialog.show();
-    exposed = QTest::qWaitForWindowExposed(&dialog);
-    chart.findChild<QTimer*>()->stop();
-  }
-  void Step(int n) {
-    for (int i = 0; i < n; ++i) chart.OnTimer(1);
-  }
-  // A pixel of the black X of a sample, off the lines of the curve.
-  QRgb Marker(int channel, int y) const {
-    const PixelRect plot = chart.PlotRect();
-    const Pixel p = ToPixel({channel - 1, y}, ChannelAxisScales(plot), plot);
-    return chart.Image().pixel(p.x + 2, p.y + 2);
-  }
+TEST(AntennaWindowsTest, OnlyANewWidthOrResolutionClearsTheChartAndRestartsTheSweep) {
+  AntennaRig rig;
+  rig.Open(50, [&](RecordingDialog& d) {
+    const ChartState& chart = *d.Charts().at(0);
+    CChartWnd& wnd = rig.dialog->Chart();
+    EXPECT_EQ(chart.rect, d.ItemRect(CAntennaTestDlg::kChartFrame));
+    EXPECT_EQ(chart.paints, 1);  // its first showing
+    EXPECT_EQ(chart.ops.at(chart.opsAtPaint).colour, kChartBackground);
+    EXPECT_EQ(chart.TimerPeriod(kChartTimerId), 300);
+    d.Run(1200);
+    EXPECT_EQ(Samples(chart, wnd.PlotRect()),
+              (std::vector<ChartPoint>{{0, 41}, {1, 41}, {2, 41}, {3, 41}}));
 
-  CardScript card;
-  MemoryProfile profile;
-  ScriptedBoxes boxes;
-  CAntennaTestDlg dialog;
-  CChartWnd& chart;
-  bool exposed = false;
-};
+    // Timers other than the sweep's and settings that do not change.
+    rig.library().log.clear();
+    for (int id : {0, 2, 1107}) wnd.OnTimer(id);
+    wnd.SetResolution(10);
+    wnd.SetWidth(10);
+    EXPECT_EQ(rig.AntennaCommands(), Commands{});
+    EXPECT_EQ(chart.paints, 1);
+    EXPECT_EQ(wnd.NextChannel(), 5);
 
-// The Antenna Test command on a scripted card, `inside` run in its dialog.
-struct CommandRun {
-  bool Run(const std::function<void(CAntennaTestDlg&)>& inside) {
-    const auto ran =
-        WhenModal([&](TemplateDialog& d) { inside(static_cast<CAntennaTestDlg&>(d)); });
-    result = RunAntennaTest(card.adapter, profile, boxes);
-    return *ran;
-  }
-  CardScript card;
-  MemoryProfile profile;
-  ScriptedBoxes boxes;
-  int result = 0;
-};
-
-}  // namespace
-
-class AntennaWindowsTest : public QObject {
-  Q_OBJECT
- private slots:
-  void onlyANewWidthClearsTheChartAndRestartsTheSweep();
-  void scrollEventsReachTheChart();
-  void informWaitsForAFullSweepBeforeItsVerdict();
-  void theCommandSavesOnlyAfterAValidOk();
-};
-
-void AntennaWindowsTest::onlyANewWidthClearsTheChartAndRestartsTheSweep() {
-  ShownDialog shown(0xF0);  // VSWR 1.42
-  QVERIFY(shown.exposed);
-  shown.Step(4);
-  shown.card.library().log.clear();
-  // Another window passing over it, then hidden and shown again; timers
-  // other than the sweep's; settings that do not change.
-  shown.chart.repaint();
-  shown.dialog.hide();
-  shown.dialog.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&shown.dialog));
-  for (int id : {0, 2, 1107}) shown.chart.OnTimer(id);
-  shown.chart.SetResolution(10);
-  shown.chart.SetWidth(10);
-  QCOMPARE(AntennaCommands(shown.card), Commands{});
-  QCOMPARE(shown.chart.NextChannel(), 5);
-  QCOMPARE(shown.Marker(2, 41), kBlack);
-
-  // The frame in its colours.
-  const QImage& image = shown.chart.Image();
-  const PixelRect plot = shown.chart.PlotRect();
-  QCOMPARE(image.pixel(1, 1), qRgb(192, 192, 100));
-  QCOMPARE(image.pixel(plot.left, plot.top + 20), qRgb(0, 0, 255));
-  const Pixel threshold = ToPixel({20, 40}, VswrAxisScales(plot), plot);
-  QCOMPARE(image.pixel(threshold.x, threshold.y), qRgb(0, 255, 0));
-  const Pixel tick = ToPixel({6, 0}, ChannelAxisScales(plot), plot);
-  QCOMPARE(image.pixel(tick.x, tick.y + 1), qRgb(255, 0, 0));
-
-  shown.card.adapter.VswrByChannel[9] = 7.5;
-  shown.chart.SetWidth(11);
-  shown.card.registers[catalogue::kRegPowerReading] = 0xE0;  // VSWR 1.96
-  shown.Step(1);
-  QCOMPARE(AntennaCommands(shown.card),
-           (Commands{"chan 1", "chan 1", "level 128", "level 128", "read 74", "chan 2"}));
-  QCOMPARE(shown.card.adapter.VswrByChannel[0], VswrFromRaw(0xE0));
-  QCOMPARE(shown.card.adapter.VswrByChannel[9], 7.5);
-  QVERIFY(shown.Marker(2, 41) != kBlack);
-  QCOMPARE(shown.Marker(1, 96), kBlack);
+    rig.adapter.VswrByChannel[9] = 7.5;
+    wnd.SetWidth(11);
+    EXPECT_EQ(chart.paints, 2);
+    rig.registers[kRegPowerReading] = 0xE0;  // VSWR 1.96
+    d.Run(300);
+    EXPECT_EQ(rig.AntennaCommands(),
+              (Commands{"chan 1", "chan 1", "level 128", "level 128", "read 74", "chan 2"}));
+    EXPECT_EQ(rig.adapter.VswrByChannel[0], VswrFromRaw(0xE0));
+    EXPECT_EQ(rig.adapter.VswrByChannel[9], 7.5);  // a paint leaves the table alone
+    EXPECT_EQ(Samples(chart, wnd.PlotRect()), (std::vector<ChartPoint>{{0, 96}}));
+    d.Command(CDialog::IDCANCEL);
+  });
 }
 
-void AntennaWindowsTest::scrollEventsReachTheChart() {
-  ShownDialog shown(0xF0);
-  QVERIFY(shown.exposed);
-  auto* clear = shown.dialog.Item<QScrollBar>(kClearBar.id);
-  auto* speed = shown.dialog.Item<QScrollBar>(kSpeedBar.id);
-  shown.card.library().log.clear();
-  shown.dialog.OnHScroll(ScrollCode::kPageRight, 0, speed);
-  shown.dialog.OnHScroll(ScrollCode::kEndScroll, 0, clear);
-  QCOMPARE(AntennaCommands(shown.card), Commands{});  // only a new Clear position clears
-  shown.dialog.OnHScroll(ScrollCode::kPageRight, 0, clear);
-  QCOMPARE(clear->value(), 20);
-  QCOMPARE(shown.chart.Resolution(), 20);
-  QCOMPARE(AntennaCommands(shown.card), kPaint);
-
-  // Qt's actions arrive as scroll codes; every step of a drag counts.
-  clear->triggerAction(QAbstractSlider::SliderToMinimum);
-  QCOMPARE(shown.chart.Resolution(), 1);
-  speed->setSliderDown(true);
-  speed->setSliderPosition(60);
-  QCOMPARE(shown.chart.SweepPeriodMs(), 250);
-  speed->setSliderDown(false);
-  QCOMPARE(speed->value(), 60);
+TEST(AntennaWindowsTest, EveryScrollReachesTheChartAndOkKeepsWhatItRanWith) {
+  constexpr int kSpeed = 1002, kClear = 1004;
+  struct Step {
+    int id;
+    ScrollCode code;
+    int thumb;
+    int speed, clear;  // the bars' positions after it
+    bool repaints;
+  };
+  const Step steps[] = {
+      {kSpeed, ScrollCode::kPageRight, 0, 60, 10, false},
+      {kClear, ScrollCode::kEndScroll, 0, 60, 10, false},
+      {kClear, ScrollCode::kPageRight, 0, 60, 20, true},
+      {kClear, ScrollCode::kLeft, 0, 60, 1, true},
+      {kClear, ScrollCode::kRight, 0, 60, 30, true},  // kept within the bar's 1..30
+      {kClear, ScrollCode::kLineLeft, 0, 60, 29, true},
+      {kSpeed, ScrollCode::kThumbTrack, 73, 73, 29, false},
+      {kSpeed, ScrollCode::kThumbPosition, 80, 80, 29, false},
+      {kSpeed, ScrollCode::kPageLeft, 0, 70, 29, false},
+      {kSpeed, ScrollCode::kLineRight, 0, 71, 29, false},
+  };
+  AntennaRig rig;
+  EXPECT_EQ(rig.Open(50,
+                     [&](RecordingDialog& d) {
+                       const ChartState& chart = *d.Charts().at(0);
+                       for (const Step& s : steps) {
+                         const int paints = chart.paints;
+                         d.Scroll(s.id, s.code, s.thumb);
+                         EXPECT_EQ(d.Control(kSpeed).pos, s.speed);
+                         EXPECT_EQ(d.Control(kClear).pos, s.clear);
+                         EXPECT_EQ(chart.TimerPeriod(kChartTimerId), SweepPeriodMs(s.speed));
+                         EXPECT_EQ(rig.dialog->Chart().Resolution(), s.clear);
+                         EXPECT_EQ(chart.paints - paints, s.repaints ? 1 : 0);
+                       }
+                       d.Click(CDialog::IDOK);
+                     }),
+            CDialog::IDOK);
+  EXPECT_EQ(rig.dialog->m_nSpeed, 71);
+  EXPECT_EQ(rig.dialog->m_nResolution, 29);
 }
 
-void AntennaWindowsTest::informWaitsForAFullSweepBeforeItsVerdict() {
-  ShownDialog shown(0xF0);
-  shown.Step(20);  // the next step measures channel 7
-  QStringList texts;
-  const auto ran = WhenModal([&](TemplateDialog& report) {
+TEST(AntennaWindowsTest, InformWaitsForAFullSweepBeforeItsVerdict) {
+  AntennaRig rig;
+  std::vector<std::string> texts;
+  rig.windows.WhenOpen(res::kAntennaInfo, [&](RecordingDialog& report) {
     const auto read = [&](std::initializer_list<int> ids) {
-      for (int id : ids) texts << report.GetDlgItemText(id);
+      for (int id : ids) texts.push_back(report.Text(id));
     };
     read({1133, 1196});  // as it opens, the table cleared
-    report.OnTimer(1107);
-    read({1196, 1197, 1198, 1194});
-    shown.Step(13);  // the sweep goes on underneath, up to channel 5
-    report.OnTimer(1107);
-    read({1196});
-    shown.card.registers[catalogue::kRegPowerReading] = 0xC0;  // VSWR 3.45 on channel 6
-    shown.Step(1);
-    report.OnTimer(1107);
+    report.Run(300);     // the sweep goes on underneath, from channel 7
+    read({1196, 1198, 1194});
+    report.Run(900);
     read({1196, 1197, 1195, 1147});
-    report.OnCommand(TemplateDialog::kIdOk);
+    report.Click(CDialog::IDOK);
   });
-  shown.dialog.OnCommand(CAntennaTestDlg::kInformButton);
-  QVERIFY(*ran);
-  QCOMPARE(texts, (QStringList{"0.00", "I do not know", "To measure, please wait!",
-                               "max = ", "min =1", "VSWR_min = 0.00", "To measure, please wait!",
-                               "Problems ... Check a cable, pigtail, antenna", "max =6",
-                               "VSWR_max = 3.45", "1.42"}));
-  QVERIFY(!shown.dialog.Ended());
+  rig.Open(100, [&](RecordingDialog& d) {
+    d.Run(1000);  // 20 steps of 50 ms: the next one measures channel 7
+    d.Click(CAntennaTestDlg::kInformButton);
+    EXPECT_FALSE(d.Ended());
+    d.Command(CDialog::IDCANCEL);
+  });
+  EXPECT_EQ(texts, (std::vector<std::string>{"0.00", "I do not know", "To measure, please wait!",
+                                             "min =1", "VSWR_min = 0.00", "Normal antenna ...",
+                                             "max =1", "VSWR_max = 1.42", "1.42"}));
 }
 
-void AntennaWindowsTest::theCommandSavesOnlyAfterAValidOk() {
-  CommandRun run;  // a machine whose only setting is a width out of range
+TEST(AntennaWindowsTest, TheCommandSavesOnlyAfterAValidOk) {
+  AntennaRig run;  // a machine whose only setting is a width out of range
   run.profile.WriteInt("AntTest", "Width", 0);
   std::vector<int> seen;
-  bool stayedOpen = false;
-  QVERIFY(run.Run([&](CAntennaTestDlg& dialog) {
+  run.windows.WhenOpen(res::kAntennaTest, [&](RecordingDialog& d) {
+    auto& dialog = dynamic_cast<CAntennaTestDlg&>(d.Events());
     seen = {dialog.m_nWidth, dialog.m_nResolution, dialog.m_nSpeed, int(dialog.m_crColor)};
-    dialog.OnCommand(TemplateDialog::kIdOk);
-    dialog.OnCommand(TemplateDialog::kIdOk);
-    stayedOpen = !dialog.Ended();
+    d.Click(CDialog::IDOK);
+    d.Click(CDialog::IDOK);
+    EXPECT_FALSE(d.Ended());
     dialog.m_nWidth = 10;
-    dialog.OnCommand(TemplateDialog::kIdOk);
-  }));
-  QVERIFY(stayedOpen);
-  QCOMPARE(seen, (std::vector<int>{0, 10, 100, 255}));
-  QCOMPARE(run.boxes.shown.size(), std::size_t{2});
-  QCOMPARE(run.boxes.shown[1].text, std::string("Please enter an integer between 1 and 100."));
-  QCOMPARE(run.profile.Writes().size(), std::size_t{1 + 7});
-  QCOMPARE(ReadAntennaTestSettings(run.profile), (AntennaTestSettings{10, 10, 100, 255}));
-  QCOMPARE(run.profile.Find("AntTest", "Style"), std::optional<std::int32_t>(256));
-  QCOMPARE(AntennaCommands(run.card).front(), std::string("level 128"));
-  QCOMPARE(AntennaCommands(run.card).back(), std::string("stop"));
+    d.Click(CDialog::IDOK);
+  });
+  EXPECT_EQ(RunAntennaTest(run.adapter, run.profile, run.windows), CDialog::IDOK);
+  EXPECT_EQ(seen, (std::vector<int>{0, 10, 100, 255}));
+  ASSERT_EQ(run.windows.Boxes().size(), 2u);
+  EXPECT_EQ(run.windows.Boxes()[1].text, "Please enter an integer between 1 and 100.");
+  EXPECT_EQ(run.profile.Writes().size(), 1u + 7u);
+  EXPECT_EQ(ReadAntennaTestSettings(run.profile), (AntennaTestSettings{10, 10, 100, 255}));
+  EXPECT_EQ(run.profile.Find("AntTest", "Style"), std::optional<std::int32_t>(256));
+  EXPECT_EQ(run.AntennaCommands().front(), "level 128");
+  EXPECT_EQ(run.AntennaCommands().back(), "stop");
 
-  CommandRun cancel;
-  QVERIFY(cancel.Run([](CAntennaTestDlg& dialog) { dialog.OnCommand(TemplateDialog::kIdCancel); }));
-  QCOMPARE(cancel.result, TemplateDialog::kIdCancel);
-  QVERIFY(cancel.profile.Writes().empty());
-  QCOMPARE(AntennaCommands(cancel.card).back(), std::string("stop"));
+  AntennaRig cancel;
+  cancel.windows.WhenOpen(res::kAntennaTest,
+                          [](RecordingDialog& d) { d.Click(CDialog::IDCANCEL); });
+  EXPECT_EQ(RunAntennaTest(cancel.adapter, cancel.profile, cancel.windows), CDialog::IDCANCEL);
+  EXPECT_TRUE(cancel.profile.Writes().empty());
+  EXPECT_EQ(cancel.AntennaCommands().back(), "stop");
 }
 
-QTEST_MAIN(AntennaWindowsTest)
-#include "AntennaWindowsTest.moc"
+}  // namespace
+}  // namespace quoril

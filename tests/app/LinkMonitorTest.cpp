@@ -1,95 +1,63 @@
 // The main window on a scripted card: settings at start and exit, where each
 // poll tick's figures go, the driver alarm, and the commands with the poll
-// around them. Ticks are driven by calling the tick directly; what the
-// figures are is the poll computation's business and tested there.
+// around them. What the figures are is the poll computation's business and
+// tested there.
 
-#include <QAbstractButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <memory>
-#include <optional>
+#include <gtest/gtest.h>
 
-#include "adapter/CardScript.h"
-#include "adapter/RequestCatalogue.h"
-#include "adapter/ScriptedLibrary.h"
+#include <algorithm>
+#include <filesystem>
+#include <random>
+
 #include "app/BoxAdapterUi.h"
 #include "app/CLinkMonitorDlg.h"
-#include "app/MemoryProfile.h"
-#include "res/BarControl.h"
-#include "support/GuiTestSupport.h"
+#include "support/WindowRig.h"
 
 namespace quoril {
-
-using namespace catalogue;
-using testing::ScriptedBoxes;
-using testing::WhenModal;
-using Write = MemoryProfile::Write;
-
-class LinkMonitorTest : public QObject {
-  Q_OBJECT
- private slots:
-  void LoadsSettingsAtStartAndSavesOnlyTheAdapterAtExit();
-  void ACardMissingAtStartEndsTheProgramAndSavesNothing();
-  void ACardLostLaterEndsTheWindowAndSavesNothing();
-  void CaptionNamesTheSimulatedCard();
-  void EachFigureGoesToItsControlAndBarsKeepTheirRanges();
-  void RescanRestartsTheThroughput();
-  void DriverOffStopsThePollAndClosesTheWindow();
-  void DriverFailureAsksRetryOrCancel();
-  void AirScanRunsWithThePollStoppedBetweenStartScanAndStopTest();
-  void TxPowerKeepsPollingAndSavesOnlyOnOk();
-  void AboutBoxOpensFromItsCommandWhileThePollGoesOn();
-  void HiddenButtonsAndExit();
-};
-
 namespace {
 
+using namespace catalogue;
+using testing::RecordingDialog;
+using Write = MemoryProfile::Write;
+namespace fs = std::filesystem;
+
+constexpr int kPoll = CLinkMonitorDlg::kPollTimerId;
 constexpr int kSignalBar = 1016, kInterferenceBar = 1022, kLinkErrorBar = 1023;
 
-// Services around an adapter, with a profile in memory and scripted boxes.
-struct Services {
-  explicit Services(CAdapter& adapter) : services{adapter, profile, boxes, File(), false} {}
-  std::string File() const { return folder.filePath(QStringLiteral("quoril.cfg")).toStdString(); }
+fs::path ScratchSettingsFile() {
+  return fs::temp_directory_path() /
+         ("quoril-window-test-" + std::to_string(std::random_device{}()) + ".cfg");
+}
 
-  QTemporaryDir folder;
-  MemoryProfile profile;
-  ScriptedBoxes boxes;
-  AppServices services;
-};
-
-// A scripted card with one adapter that answers.
-struct Rig : testing::CardScript, Services {
-  Rig() : Services(adapter) {
+// The main window on a card with one adapter that answers.
+struct LinkRig : testing::WindowRig {
+  LinkRig() {
     library().adapters.push_back({"PRISM2_1"});
     Link(4, 100, 17, 30);
   }
+  ~LinkRig() { fs::remove(services.settingsFile); }
   void Link(std::uint8_t P, std::uint8_t S, std::uint8_t N, std::uint8_t L) {
     records[kRecordPortStatus] = {P, 0};
     SetSignal(S);
     registers[kRegRxLevel] = N;
     registers[kRegLinkErrors] = L;
   }
-  std::unique_ptr<CLinkMonitorDlg> Open() {
-    auto dialog = std::make_unique<CLinkMonitorDlg>(services);
-    dialog->Initialize();
-    return dialog;
+  // The window's run with `script` inside; the window is gone after it.
+  int Open(const std::function<void(RecordingDialog&)>& script) {
+    CLinkMonitorDlg dialog(services);
+    const int result = Run(dialog, script);
+    exitCode = dialog.ExitCode();
+    return result;
   }
-  // The command byte of the last test command sent.
-  std::optional<std::uint8_t> LastTestCommand() {
-    const auto requests = library().Requests();
-    for (auto it = requests.rbegin(); it != requests.rend(); ++it) {
-      const auto& sent = (*it)->sent;
-      if ((*it)->oid == kOidCommand && sent.size() > 1 && sent[0] == kCmdTest) return sent[1];
-    }
-    return std::nullopt;
-  }
+  AppServices services{adapter, profile, windows, ScratchSettingsFile(), false};
+  int exitCode = -1;
 };
 
-// An adapter whose set-up messages are real boxes (scripted) and whose exit
-// ends the program, as in the application. Once `failOpens` is set, the
-// first request after it makes every later open fail.
-struct BoxedRig : Services {
-  BoxedRig() : Services(adapter) {
+// An adapter whose set-up messages are boxes and whose exit ends the
+// program, as in the application. Once `failOpens` is set, the first request
+// after it makes every later open fail.
+struct BoxedRig : testing::WindowRig {
+  BoxedRig() {
     auto scripted = std::make_unique<testing::ScriptedLibrary>();
     library = scripted.get();
     library->adapters.push_back({"PRISM2_1"});
@@ -97,292 +65,273 @@ struct BoxedRig : Services {
       if (failOpens) library->adapters[0].opens = false;
       return 0u;
     };
-    adapter.Connect(std::move(scripted), ui);
+    boxed.Connect(std::move(scripted), ui);
   }
-  BoxAdapterUi ui{boxes};
+  BoxAdapterUi ui{windows};
   testing::ScriptedLibrary* library = nullptr;
-  CAdapter adapter;
+  CAdapter boxed;
+  AppServices services{boxed, profile, windows, {}, false};
   bool failOpens = false;
 };
 
-void Tick(CLinkMonitorDlg& dialog, int times = 1) {
-  for (int i = 0; i < times; ++i) dialog.OnTimer(CLinkMonitorDlg::kPollTimerId);
-}
-
-// How the window's start ended; the window is gone by then.
-std::string StartOf(BoxedRig& rig) {
-  CLinkMonitorDlg dialog(rig.services);
-  try {
-    dialog.Initialize();
-  } catch (const ProgramExit& exit) {
-    return "exit " + std::to_string(exit.code);
-  } catch (const CAdapter::Initialization&) {
-    return "initialization failed";
-  }
-  return "started";
-}
-
-std::vector<std::string> Shown(const ScriptedBoxes& boxes) {
+std::vector<std::string> Shown(const recording::RecordingWindowSystem& windows) {
   std::vector<std::string> out;
-  for (const auto& box : boxes.shown) out.push_back(box.caption + "|" + box.text);
+  for (const auto& box : windows.Boxes()) out.push_back(box.caption + "|" + box.text);
   return out;
 }
 
-BarControl& BarOf(const CLinkMonitorDlg& dialog, int id) {
-  return *dialog.Item<BarControl>(id);
-}
-
-}  // namespace
-
-void LinkMonitorTest::LoadsSettingsAtStartAndSavesOnlyTheAdapterAtExit() {
-  Rig rig;
-  rig.profile.WriteInt("TX_Power", "TxPower", 384);
-  rig.profile.WriteInt("Adapter", "OutputAdapter", 5);
-  const std::size_t stored = rig.profile.Writes().size();
-  {
-    auto dialog = rig.Open();
-    QCOMPARE(rig.adapter.TxPowerValue, 128);  // low 8 bits of 384
-    QCOMPARE(rig.adapter.InputAdapter, 1);    // the card was found
-    QVERIFY(dialog->IsPolling());
-    QCOMPARE(rig.profile.Writes().size(), stored);  // nothing is written at start
-    QVERIFY(QFileInfo::exists(QString::fromStdString(rig.services.settingsFile)));
-    QVERIFY(!dialog->GetDlgItem(1102)->isEnabled());
-    QVERIFY(!dialog->GetDlgItem(1107)->isEnabled());
+TEST(LinkMonitorTest, StartsWithItsSettingsAndSavesOnlyTheAdapterAtExit) {
+  for (const bool simulated : {false, true}) {
+    LinkRig rig;
+    rig.services.simulatedCard = simulated;
+    rig.profile.WriteInt("TX_Power", "TxPower", 384);
+    rig.profile.WriteInt("Adapter", "OutputAdapter", 5);
+    const std::size_t stored = rig.profile.Writes().size();
+    EXPECT_EQ(rig.Open([&](RecordingDialog& d) {
+      EXPECT_EQ(rig.adapter.TxPowerValue, 128);  // low 8 bits of 384
+      EXPECT_EQ(rig.adapter.InputAdapter, 1);    // the card was found
+      EXPECT_EQ(rig.profile.Writes().size(), stored);
+      EXPECT_TRUE(fs::exists(rig.services.settingsFile));
+      EXPECT_EQ(d.Caption(), simulated ? "WLAN Quoril (simulated card)" : "WLAN Quoril");
+      EXPECT_EQ(d.Icon(), res::kApplicationIcon);
+      EXPECT_EQ(d.MenuItems(),
+                (std::vector<std::pair<unsigned, std::string>>{{0x10, "&About WLAN Quoril"}}));
+      EXPECT_FALSE(d.Control(1102).enabled || d.Control(1107).enabled);
+      EXPECT_EQ(d.TimerPeriod(kPoll), 300);
+      d.Click(CDialog::IDOK);  // Exit
+      EXPECT_TRUE(d.Control(1102).enabled && !d.Control(1107).enabled);
+    }),
+              CDialog::IDOK);
+    const std::vector<Write> atExit(rig.profile.Writes().begin() + stored,
+                                    rig.profile.Writes().end());
+    EXPECT_EQ(atExit, (std::vector<Write>{{"Adapter", "InputAdapter", 1},
+                                          {"Adapter", "OutputAdapter", 5}}));
   }
-  const std::vector<Write> atExit(rig.profile.Writes().begin() + stored,
-                                  rig.profile.Writes().end());
-  QCOMPARE(atExit,
-           (std::vector<Write>{{"Adapter", "InputAdapter", 1}, {"Adapter", "OutputAdapter", 5}}));
 }
 
-void LinkMonitorTest::ACardMissingAtStartEndsTheProgramAndSavesNothing() {
-  BoxedRig none;
-  none.library->adapters.clear();
-  QCOMPARE(StartOf(none), std::string("exit 0"));
-  QCOMPARE(Shown(none.boxes), std::vector<std::string>{"|Can not find the PC card WLAN"});
-  QVERIFY(none.profile.Writes().empty());
-
-  // The application shows the box for this one.
-  BoxedRig unopenable;
-  unopenable.failOpens = true;  // the probe's open works, the second fails
-  QCOMPARE(StartOf(unopenable), std::string("initialization failed"));
-  QVERIFY(unopenable.profile.Writes().empty());
-}
-
-void LinkMonitorTest::ACardLostLaterEndsTheWindowAndSavesNothing() {
+TEST(LinkMonitorTest, ACardMissingOrUnopenableEndsTheProgramWithOneBoxAndSavesNothing) {
+  const std::string none = "|Can not find the PC card WLAN";
+  const std::string unopenable =
+      "Error!|In InitInputAdapter: hInputAdapter == INVALID_HANDLE_VALUE";
   struct Case {
+    bool later;  // found at start, searched again by the hidden "Wlan" button
     bool unopenable;
-    int exitCode;
+    std::string ending;
     std::vector<std::string> boxes;
   };
   const Case cases[] = {
-      {false, 0, {"|Can not find the PC card WLAN"}},
-      {true,
-       kSetupFailureExit,
-       {"Error!|In InitInputAdapter: hInputAdapter == INVALID_HANDLE_VALUE",
-        "Error!|The adapter could not be set up."}},
+      {false, false, "exit 0", {none}},
+      {false, true, "initialization failed", {unopenable}},  // the application says no more
+      {true, false, "window 2 status 0", {none}},
+      {true, true, "window 2 status 1", {unopenable}},
   };
   for (const Case& c : cases) {
     BoxedRig rig;
-    {
-      CLinkMonitorDlg dialog(rig.services);
-      dialog.Initialize();
-      if (c.unopenable) {
-        rig.failOpens = true;
-      } else {
+    if (!c.later) {
+      if (c.unopenable)
+        rig.failOpens = true;  // the probe's open works, the second fails
+      else
         rig.library->adapters.clear();
-      }
-      dialog.OnCommand(1018);  // the hidden "Wlan" button searches again
-      QVERIFY(dialog.Ended() && !dialog.IsPolling());
-      QCOMPARE(dialog.ExitCode(), c.exitCode);
     }
-    QCOMPARE(Shown(rig.boxes), c.boxes);
-    QVERIFY(rig.profile.Writes().empty());
+    std::string ending;
+    try {
+      CLinkMonitorDlg dialog(rig.services);
+      const int result = rig.Run(dialog, [&](RecordingDialog& d) {
+        if (c.unopenable)
+          rig.failOpens = true;
+        else
+          rig.library->adapters.clear();
+        d.Command(1018);
+        EXPECT_EQ(d.TimerPeriod(kPoll), 0);
+      });
+      ending = "window " + std::to_string(result) + " status " + std::to_string(dialog.ExitCode());
+    } catch (const ProgramExit& exit) {
+      ending = "exit " + std::to_string(exit.code);
+    } catch (const CAdapter::Initialization&) {
+      ending = "initialization failed";
+    }
+    EXPECT_EQ(ending, c.ending);
+    EXPECT_EQ(Shown(rig.windows), c.boxes);
+    EXPECT_TRUE(rig.profile.Writes().empty());
   }
 }
 
-void LinkMonitorTest::CaptionNamesTheSimulatedCard() {
-  Rig rig;
-  QCOMPARE(CLinkMonitorDlg(rig.services).windowTitle(), QStringLiteral("WLAN Quoril"));
-  rig.services.simulatedCard = true;
-  QCOMPARE(CLinkMonitorDlg(rig.services).windowTitle(),
-           QStringLiteral("WLAN Quoril (simulated card)"));
-}
-
-void LinkMonitorTest::EachFigureGoesToItsControlAndBarsKeepTheirRanges() {
-  Rig rig;
+TEST(LinkMonitorTest, EachFigureGoesToItsControlAndBarsKeepTheirRanges) {
+  LinkRig rig;
   rig.Link(9, 120, 97, 4);  // every bar beyond its range
   rig.records[kRecordBssId] = {0x00, 0x60, 0x1d, 0x0a, 0x0b, 0x0c};
   rig.records[kRecordTxRate] = {4, 0};
   rig.records[kRecordChannel] = {6, 0};
   rig.registers[kRegTxPower] = 128;
   rig.registers[kRegPowerReading] = 129;
-  auto dialog = rig.Open();
-  Tick(*dialog);
-  const std::pair<int, const char*> texts[] = {
-      {1177, "PRISM II told - UNKNOW"},
-      {1052, "Associated - BSS ID = 00:60:1d:0a:0b:0c"},
-      {1113, "- 55.2 dBm"},
-      {1114, "- 0 dBm"},
-      {1054, "5.5"},
-      {1053, "6"},
-      {1061, "100.0"},
-      {1062, "20.2"},
-  };
-  for (const auto& [id, text] : texts)
-    QCOMPARE(dialog->GetDlgItemText(id), QString::fromLatin1(text));
-  QCOMPARE(BarOf(*dialog, kSignalBar).Pos(), 109);
-  QCOMPARE(BarOf(*dialog, kInterferenceBar).Pos(), 42);
-  QCOMPARE(BarOf(*dialog, kLinkErrorBar).Pos(), 5);
-  QCOMPARE(BarOf(*dialog, kSignalBar).BarColor(), QColor(0, 255, 0));
-  QCOMPARE(BarOf(*dialog, kInterferenceBar).BarColor(), QColor(255, 0, 0));
-  QCOMPARE(BarOf(*dialog, kLinkErrorBar).BarColor(), BarControl::DefaultBarColor());
-  QCOMPARE(dialog->GetDlgItemText(1055), QString());  // no throughput before the sixth tick
-  Tick(*dialog, 5);
-  QCOMPARE(dialog->GetDlgItemText(1055) + dialog->GetDlgItemText(1056), QStringLiteral("00"));
+  rig.Open([&](RecordingDialog& d) {
+    d.Run(300);
+    const std::pair<int, const char*> texts[] = {
+        {1177, "PRISM II told - UNKNOW"},
+        {1052, "Associated - BSS ID = 00:60:1d:0a:0b:0c"},
+        {1113, "- 55.2 dBm"},
+        {1114, "- 0 dBm"},
+        {1054, "5.5"},
+        {1053, "6"},
+        {1061, "100.0"},
+        {1062, "20.2"},
+        {1055, ""},  // no throughput before the sixth tick
+    };
+    for (const auto& [id, text] : texts) EXPECT_EQ(d.Text(id), text) << id;
+    const std::tuple<int, int, int, int, std::optional<Rgb>> bars[] = {
+        {kSignalBar, 0, 109, 109, colours::kGreen},
+        {kInterferenceBar, 0, 42, 42, colours::kRed},
+        {kLinkErrorBar, 5, 80, 5, std::nullopt},
+    };
+    for (const auto& [id, low, high, pos, colour] : bars) {
+      const recording::ControlState& bar = d.Control(id);
+      EXPECT_EQ(std::vector({bar.low, bar.high, bar.step, bar.pos}),
+                std::vector({low, high, 1, pos}));
+      EXPECT_EQ(bar.barColour, colour);
+    }
+    d.Run(1500);
+    EXPECT_EQ(d.Text(1055) + d.Text(1056), "00");
 
-  // Searching empties the signal bar and leaves its colour as it was.
-  rig.Link(2, 100, 17, 30);
-  Tick(*dialog);
-  QCOMPARE(dialog->GetDlgItemText(1113), QStringLiteral("Scanning"));
-  QCOMPARE(BarOf(*dialog, kSignalBar).Pos(), 0);
-  QCOMPARE(BarOf(*dialog, kSignalBar).BarColor(), QColor(0, 255, 0));
-}
-
-void LinkMonitorTest::RescanRestartsTheThroughput() {
-  Rig rig;
-  auto dialog = rig.Open();
-  Tick(*dialog, 6);
-  QCOMPARE(rig.adapter.ThroughputWarmup, 1);
-  dialog->OnCommand(1020);
-  QCOMPARE(rig.library().Requests().back()->oid, kOidRescan);
-  QCOMPARE(rig.adapter.ThroughputWarmup, 0);
-  QVERIFY(dialog->IsPolling());
-}
-
-void LinkMonitorTest::DriverOffStopsThePollAndClosesTheWindow() {
-  Rig rig;
-  auto dialog = rig.Open();
-  rig.signalRecordStatus = 6;
-  bool pollingWhileShown = true;
-  rig.boxes.whileShown = [&] { pollingWhileShown = dialog->IsPolling(); };
-  Tick(*dialog);
-  QCOMPARE(Shown(rig.boxes), std::vector<std::string>{"|WLAN Driver OFF"});
-  QVERIFY(rig.boxes.shown[0].buttons == BoxButtons::kOk);
-  QVERIFY(!pollingWhileShown);
-  QVERIFY(dialog->Ended() && !dialog->IsPolling());
-  QCOMPARE(dialog->EndResult(), TemplateDialog::kIdOk);
-}
-
-void LinkMonitorTest::DriverFailureAsksRetryOrCancel() {
-  Rig rig;
-  auto dialog = rig.Open();
-  rig.signalRecordStatus = kNdisStatusFailure;  // no alarm
-  Tick(*dialog, 3);
-  QVERIFY(rig.boxes.shown.empty());
-
-  rig.signalRecordStatus = 0xC0010015;
-  rig.boxes.answers = {BoxAnswer::kRetry};
-  Tick(*dialog);
-  QVERIFY(rig.boxes.shown.back().buttons == BoxButtons::kRetryCancel);
-  QVERIFY(!dialog->Ended() && dialog->IsPolling());
-
-  rig.clearReg62Status = 0x1F;
-  rig.registers[kRegLinkErrors] = 0;  // the tick ends with the 0x62 write
-  rig.boxes.answers = {BoxAnswer::kCancel};
-  Tick(*dialog);
-  QCOMPARE(Shown(rig.boxes), (std::vector<std::string>{"|WLAN Driver FAILURE: c0010015",
-                                                       "|WLAN Driver FAILURE: 0000001f"}));
-  QVERIFY(dialog->Ended() && !dialog->IsPolling());
-  QCOMPARE(dialog->EndResult(), TemplateDialog::kIdOk);
-}
-
-void LinkMonitorTest::AirScanRunsWithThePollStoppedBetweenStartScanAndStopTest() {
-  Rig rig;
-  rig.records[kRecordChannel] = {5, 0};
-  auto dialog = rig.Open();
-  Tick(*dialog);
-  bool polling = true;
-  std::optional<std::uint8_t> commandBefore;
-  const auto ran = WhenModal([&](TemplateDialog& scan) {
-    QCOMPARE(scan.windowTitle(), QStringLiteral("WLAN Air Scan"));
-    polling = dialog->IsPolling();
-    commandBefore = rig.LastTestCommand();
-    QTest::qWait(250);  // the scan ticks, the poll does not
-    polling = polling || dialog->IsPolling();
-    scan.OnCommand(TemplateDialog::kIdOk);
+    // Searching empties the signal bar and leaves its colour as it was.
+    rig.Link(2, 100, 17, 30);
+    d.Run(300);
+    EXPECT_EQ(d.Text(1113), "Scanning");
+    EXPECT_EQ(d.Control(kSignalBar).pos, 0);
+    EXPECT_EQ(d.Control(kSignalBar).barColour, colours::kGreen);
+    d.Command(CDialog::IDCANCEL);
   });
-  dialog->OnCommand(1024);
-  QVERIFY(*ran);
-  QVERIFY(!polling);
-  QCOMPARE(commandBefore, std::optional<std::uint8_t>(kTestStartScan));
-  QCOMPARE(rig.LastTestCommand(), std::optional<std::uint8_t>(kTestStop));
-  QVERIFY(dialog->IsPolling());
-  QVERIFY(!rig.TunedChannels().empty());
-  QCOMPARE(rig.TunedChannels().front(), std::uint8_t{6});  // after the polled channel 5
 }
 
-void LinkMonitorTest::TxPowerKeepsPollingAndSavesOnlyOnOk() {
-  Rig rig;
-  auto dialog = rig.Open();
-  const auto choose = [&](int button, int end) {
-    bool polling = false;
-    const auto ran = WhenModal([&](TemplateDialog& power) {
-      polling = dialog->IsPolling();
-      power.Item<QAbstractButton>(button)->click();
-      power.OnCommand(end);
+TEST(LinkMonitorTest, TheDriverAlarmStopsThePollAndAsksOrEnds) {
+  struct Case {
+    std::uint32_t signalStatus, clearStatus;
+    std::optional<BoxAnswer> answer;
+    std::string box;  // empty: none
+    bool ends;
+  };
+  const Case cases[] = {
+      {kNdisStatusFailure, 0, {}, "", false},
+      {6, 0, {}, "|WLAN Driver OFF", true},
+      {0xC0010015, 0, BoxAnswer::kRetry, "|WLAN Driver FAILURE: c0010015", false},
+      {0, 0x1F, BoxAnswer::kCancel, "|WLAN Driver FAILURE: 0000001f", true},  // the 0x62 write
+  };
+  for (const Case& c : cases) {
+    LinkRig rig;
+    rig.signalRecordStatus = c.signalStatus;
+    rig.clearReg62Status = c.clearStatus;
+    if (c.clearStatus) rig.registers[kRegLinkErrors] = 0;
+    if (c.answer) rig.windows.AnswerBoxes({*c.answer});
+    int pollWhileShown = -1;
+    const int result = rig.Open([&](RecordingDialog& d) {
+      rig.windows.whileBoxShown = [&](const auto&) { pollWhileShown = d.TimerPeriod(kPoll); };
+      d.Run(300);
+      if (!d.Ended()) {
+        EXPECT_EQ(d.TimerPeriod(kPoll), 300);
+        d.Command(CDialog::IDCANCEL);
+      }
     });
-    dialog->OnCommand(1105);
-    QVERIFY(*ran);
-    QVERIFY(polling);
+    EXPECT_EQ(result, c.ends ? CDialog::IDOK : CDialog::IDCANCEL);
+    EXPECT_EQ(Shown(rig.windows),
+              c.box.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.box});
+    EXPECT_EQ(pollWhileShown, c.box.empty() ? -1 : 0);
+  }
+}
+
+// Which dialog a command opens, whether the poll ticks while it is open, and
+// the test command the card is left with.
+TEST(LinkMonitorTest, CommandsRunTheirDialogsWithThePollAsTheyShould) {
+  struct Case {
+    int command;  // a button, or 0 for the About item
+    int dialog;
+    bool pollGoesOn;
+    std::uint8_t atOpen, atEnd;  // the last test command sent, unless 0
   };
-  choose(1141, TemplateDialog::kIdCancel);  // "60"
-  QVERIFY(rig.profile.Writes().empty());
-  QCOMPARE(rig.adapter.TxPowerValue, 168);  // stays in force for the run
-
-  choose(1139, TemplateDialog::kIdOk);  // "20"
-  QCOMPARE(rig.profile.Writes(), (std::vector<Write>{{"TX_Power", "ON_OFF_TxPower", 1},
-                                                     {"TX_Power", "Ex_TxPower", 3},
-                                                     {"TX_Power", "TxPower", 254}}));
-  Tick(*dialog);  // the next poll writes the new power to the card
-  QCOMPARE(rig.WrittenRegisters(), std::vector<std::uint8_t>{kRegTxPower});
+  const Case cases[] = {
+      {1105, res::kPowerControl, true, 0, 0},
+      {1112, res::kAntennaTest, true, 0, kTestStop},
+      {1024, res::kAirScan, false, kTestStartScan, kTestStop},
+      {0, res::kAboutBox, true, 0, 0},
+  };
+  for (const Case& c : cases) {
+    LinkRig rig;
+    rig.records[kRecordChannel] = {5, 0};
+    const auto last = [&rig](std::uint8_t expected) {
+      return expected ? rig.TestCommands().back() : expected;
+    };
+    rig.windows.WhenOpen(c.dialog, [&](RecordingDialog& inner) {
+      EXPECT_EQ(last(c.atOpen), c.atOpen);
+      rig.windows.ClearLog();
+      inner.Run(650);
+      inner.Command(CDialog::IDCANCEL);
+      if (!inner.Ended()) inner.Click(CDialog::IDOK);  // the air scan's cancel is Start
+    });
+    rig.Open([&](RecordingDialog& d) {
+      d.Run(300);
+      if (c.command)
+        d.Click(c.command);
+      else
+        d.SysCommand(CLinkMonitorDlg::kIdmAboutBox);
+      EXPECT_EQ(d.TimerPeriod(kPoll), 300);
+      d.Command(CDialog::IDCANCEL);
+    });
+    const auto& log = rig.windows.Log();
+    EXPECT_EQ(std::count(log.begin(), log.end(), "102 tick 1105"), c.pollGoesOn ? 2 : 0)
+        << c.dialog;
+    EXPECT_EQ(last(c.atEnd), c.atEnd) << c.dialog;
+    if (c.dialog == res::kAirScan) {
+      EXPECT_EQ(rig.TunedChannels().front(), 6);  // the channel after the polled 5
+    }
+  }
 }
 
-void LinkMonitorTest::AboutBoxOpensFromItsCommandWhileThePollGoesOn() {
-  Rig rig;
-  auto dialog = rig.Open();
-  bool polling = false;
-  const auto ran = WhenModal([&](TemplateDialog& about) {
-    polling = dialog->IsPolling();
-    QCOMPARE(about.windowTitle(), QStringLiteral("About WLAN Quoril"));
-    about.OnCommand(TemplateDialog::kIdOk);
+TEST(LinkMonitorTest, TxPowerSavesOnlyOnOkAndThePollAppliesIt) {
+  LinkRig rig;
+  for (const auto& [button, end] :
+       {std::pair{1141, CDialog::IDCANCEL}, std::pair{1139, CDialog::IDOK}}) {
+    rig.windows.WhenOpen(res::kPowerControl, [button = button, end = end](RecordingDialog& d) {
+      d.Click(button);
+      d.Click(end);
+    });
+  }
+  rig.Open([&](RecordingDialog& d) {
+    d.Click(1105);  // "60", Cancel
+    EXPECT_TRUE(rig.profile.Writes().empty());
+    EXPECT_EQ(rig.adapter.TxPowerValue, 168);  // stays in force for the run
+    d.Click(1105);                             // "20", OK
+    EXPECT_EQ(rig.profile.Writes(), (std::vector<Write>{{"TX_Power", "ON_OFF_TxPower", 1},
+                                                        {"TX_Power", "Ex_TxPower", 3},
+                                                        {"TX_Power", "TxPower", 254}}));
+    rig.library().log.clear();
+    d.Run(300);  // the next poll writes the new power to the card
+    EXPECT_EQ(rig.WrittenRegisters(), std::vector<std::uint8_t>{kRegTxPower});
+    d.Command(CDialog::IDCANCEL);
   });
-  dialog->OnSysCommand(0x10 | 0x3);  // the low four bits do not matter
-  QVERIFY(*ran);
-  QVERIFY(polling);
-  dialog->OnSysCommand(0xF020);  // anything else is the platform's
-  QVERIFY(!dialog->Ended());
 }
 
-void LinkMonitorTest::HiddenButtonsAndExit() {
-  Rig rig;
-  auto dialog = rig.Open();
-  dialog->OnCommand(1107);  // hidden Stop
-  QVERIFY(dialog->GetDlgItem(1102)->isEnabled());
-  dialog->OnCommand(1102);  // hidden Start disables itself
-  QVERIFY(!dialog->GetDlgItem(1102)->isEnabled());
-  rig.registers[kRegTxPower] = 128;  // the power in force: read, not written
-  const std::size_t before = rig.library().Requests().size();
-  dialog->OnCommand(1019);  // hidden SQ: the status requests
-  QCOMPARE(rig.library().Requests().size() - before, std::size_t{14});
+TEST(LinkMonitorTest, RescanAndTheHiddenButtons) {
+  LinkRig rig;
+  rig.Open([&](RecordingDialog& d) {
+    d.Run(1800);
+    EXPECT_EQ(rig.adapter.ThroughputWarmup, 1);
+    d.Click(1020);  // Rescan
+    EXPECT_EQ(rig.library().Requests().back()->oid, kOidRescan);
+    EXPECT_EQ(rig.adapter.ThroughputWarmup, 0);
+    EXPECT_EQ(d.TimerPeriod(kPoll), 300);
 
-  dialog->OnCommand(TemplateDialog::kIdOk);
-  QVERIFY(dialog->Ended() && !dialog->IsPolling());
-  QCOMPARE(dialog->EndResult(), TemplateDialog::kIdOk);
-  QVERIFY(dialog->GetDlgItem(1102)->isEnabled() && !dialog->GetDlgItem(1107)->isEnabled());
+    d.Command(1107);  // hidden Stop
+    EXPECT_TRUE(d.Control(1102).enabled);
+    d.Command(1102);  // hidden Start disables itself
+    EXPECT_FALSE(d.Control(1102).enabled);
+    rig.registers[kRegTxPower] = 128;  // the power in force: read, not written
+    const std::size_t before = rig.library().Requests().size();
+    d.Command(1019);  // hidden SQ: the status requests
+    d.Command(1104);  // hidden Delay: nothing
+    EXPECT_EQ(rig.library().Requests().size() - before, 14u);
+    d.Events().OnSysCommand(0xF020);  // the platform's own commands are not ours
+    EXPECT_EQ(rig.windows.Opened().size(), 1u);
+    d.Command(CDialog::IDCANCEL);
+  });
 }
 
+}  // namespace
 }  // namespace quoril
-
-QTEST_MAIN(quoril::LinkMonitorTest)
-#include "LinkMonitorTest.moc"

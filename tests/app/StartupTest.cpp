@@ -1,33 +1,23 @@
-// The program as a whole: its options, its start on the simulated card with
-// the ways it can end, and runs of the real binary, whose settings are kept
-// in its profile with the settings file beside it.
+// The program as a whole on the recording backend: its options, its start
+// on the simulated card with the ways it can end, the settings problem it
+// reports, and the screenshot tour.
 
-#include <QFile>
-#include <QProcess>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTest>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
 
 #include "adapter/CAdapter.h"
 #include "app/CWlanApp.h"
 #include "app/CommandLine.h"
-#include "support/GuiTestSupport.h"
+#include "app/MemoryProfile.h"
+#include "res/recording/RecordingWindowSystem.h"
 
 namespace quoril {
-
-class StartupTest : public QObject {
-  Q_OBJECT
- private slots:
-  void initTestCase();
-  void OptionsLeaveQtItsOwn();
-  void ABadScenarioOrNoCardEndsWithABoxAndSavesNothing();
-  void TheProgramPollsAndEndsOnExitOrTerminationSavingItsSettings();
-
- private:
-  QTemporaryDir config_;
-};
-
 namespace {
+
+namespace fs = std::filesystem;
+using recording::RecordingWindowSystem;
 
 std::optional<int> Parse(std::vector<const char*> args, CommandLine& out) {
   out = {};
@@ -35,107 +25,132 @@ std::optional<int> Parse(std::vector<const char*> args, CommandLine& out) {
   return ParseCommandLine(static_cast<int>(args.size()), args.data(), out);
 }
 
-// The real program on the simulated card, tracing to `folder`/trace.txt and
-// keeping its settings in `folder`.
-void StartProgram(QProcess& program, const QTemporaryDir& folder, QStringList args) {
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-  env.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.path());
-  program.setProcessEnvironment(env);
-  args << QStringLiteral("--simulate")
-       << QStringLiteral("--trace=") + folder.filePath(QStringLiteral("trace.txt"));
-  program.start(QStringLiteral(QUORIL_PROGRAM), args);
-}
-
-QByteArray TraceOf(const QTemporaryDir& folder) {
-  QFile file(folder.filePath(QStringLiteral("trace.txt")));
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-}  // namespace
-
-void StartupTest::initTestCase() {
-  QVERIFY(config_.isValid());
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config_.path());
-  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config_.path());
-}
-
-void StartupTest::OptionsLeaveQtItsOwn() {
+TEST(StartupTest, OptionsLeaveTheToolkitWhatTheProgramDoesNotKnow) {
   CommandLine out;
-  QCOMPARE(Parse({}, out), std::nullopt);
-  QVERIFY(!out.simulate);
-  QCOMPARE(out.rest, std::vector<std::string>{"quoril"});
+  EXPECT_EQ(Parse({}, out), std::nullopt);
+  EXPECT_FALSE(out.simulate);
+  EXPECT_EQ(out.rest, std::vector<std::string>{"quoril"});
 
-  QCOMPARE(Parse({"--simulate", "-platform", "offscreen"}, out), std::nullopt);
-  QVERIFY(out.simulate && out.scenario.empty() && !out.styleChosen);
-  QCOMPARE(out.rest, (std::vector<std::string>{"quoril", "-platform", "offscreen"}));
+  EXPECT_EQ(Parse({"--simulate", "-platform", "offscreen", "--bogus"}, out), std::nullopt);
+  EXPECT_TRUE(out.simulate && out.scenario.empty());
+  EXPECT_EQ(out.rest, (std::vector<std::string>{"quoril", "-platform", "offscreen", "--bogus"}));
 
-  QCOMPARE(Parse({"--simulate=lost-link", "--trace=-", "-style", "fusion"}, out), std::nullopt);
-  QCOMPARE(out.scenario + " " + out.trace, std::string("lost-link -"));
-  QVERIFY(out.styleChosen);
-
-  QCOMPARE(Parse({"--simulate", "my card.json"}, out), std::nullopt);
-  QCOMPARE(out.scenario, std::string("my card.json"));
+  EXPECT_EQ(Parse({"--simulate=lost-link", "--trace=-", "--quit-after=20"}, out), std::nullopt);
+  EXPECT_EQ(out.scenario + " " + out.trace + " " + std::to_string(out.quitAfterMs),
+            "lost-link - 20");
+  EXPECT_EQ(Parse({"--simulate", "my card.json"}, out), std::nullopt);
+  EXPECT_EQ(out.scenario, "my card.json");
 
   // Questions and mistakes end before any window; --trace needs a file.
-  const std::pair<const char*, int> ends[] = {{"--help", 0},  {"--version", 0},
-                                              {"--bogus", 2}, {"stray", 2},
-                                              {"--trace", 2}, {"--quit-after=0", 2}};
-  for (const auto& [arg, code] : ends) QCOMPARE(Parse({arg}, out), std::optional<int>(code));
+  const std::pair<const char*, int> ends[] = {
+      {"--help", 0}, {"--version", 0}, {"--trace", 2}, {"--quit-after=0", 2}};
+  for (const auto& [arg, code] : ends) EXPECT_EQ(Parse({arg}, out), code) << arg;
 }
 
-void StartupTest::ABadScenarioOrNoCardEndsWithABoxAndSavesNothing() {
-  const std::tuple<const char*, int, const char*> cases[] = {
-      {"no-such-scenario", 2, "Error!|"}, {"no-card", 0, "|Can not find the PC card WLAN"}};
-  for (const auto& [scenario, code, box] : cases) {
-    CWlanApp app;
-    CAdapter adapter;
-    testing::ScriptedBoxes boxes;
+// A profile in memory whose store could not be written.
+class UnwritableProfile final : public Profile {
+ public:
+  std::int32_t ReadInt(std::string_view s, std::string_view k, std::int32_t d) const override {
+    return inner_.ReadInt(s, k, d);
+  }
+  void WriteInt(std::string_view s, std::string_view k, std::int32_t v) override {
+    inner_.WriteInt(s, k, v);
+  }
+  std::string SaveProblem() const override {
+    return inner_.Writes().empty() ? "" : "The settings could not be saved to the store.";
+  }
+
+ private:
+  MemoryProfile inner_;
+};
+
+// The application on a recording platform with its profile in memory.
+struct AppRun {
+  explicit AppRun(std::unique_ptr<Profile> store = std::make_unique<MemoryProfile>()) {
+    auto recording = std::make_unique<RecordingWindowSystem>();
+    windows = recording.get();
+    profile = store.get();
+    platform.windows = std::move(recording);
+    platform.profile = std::move(store);
+    platform.settingsFile = folder / "quoril.cfg";
+    fs::create_directories(folder);
+  }
+  ~AppRun() { fs::remove_all(folder); }
+  int Start(const std::string& scenario, int quitAfterMs, const std::string& screenshots = {}) {
     CommandLine options;
     options.simulate = true;
     options.scenario = scenario;
-    QCOMPARE(app.Start(options, adapter, boxes), code);
-    QCOMPARE(boxes.shown.size(), std::size_t{1});
-    const std::string shown = boxes.shown[0].caption + "|" + boxes.shown[0].text;
-    QVERIFY2(shown.starts_with(box), shown.c_str());
-    QVERIFY2(code == 0 || shown.find(scenario) != std::string::npos, shown.c_str());
-    if (code == 2) QVERIFY(!adapter.IsConnected());
-    QVERIFY(QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("WLAN Quoril"),
-                      QCoreApplication::applicationName())
-                .allKeys()
-                .isEmpty());
+    options.quitAfterMs = quitAfterMs;
+    options.screenshots = screenshots;
+    return app.Start(options, platform, adapter);
   }
-}
-
-void StartupTest::TheProgramPollsAndEndsOnExitOrTerminationSavingItsSettings() {
-  for (const bool terminate : {false, true}) {
-    QTemporaryDir folder;
-    QProcess program;
-    StartProgram(program, folder,
-                 {QStringLiteral("--quit-after=%1").arg(terminate ? 60000 : 1600)});
-    if (terminate) {
-      // Once the poll runs, the program is in its window's loop.
-      QTRY_VERIFY_WITH_TIMEOUT(TraceOf(folder).size() > 2000, 10000);
-      program.terminate();
+  std::vector<std::string> Boxes() const {
+    std::vector<std::string> out;
+    for (const auto& box : windows->Boxes()) out.push_back(box.caption + "|" + box.text);
+    return out;
+  }
+  std::vector<std::string> LogWith(std::string_view what) const {
+    std::vector<std::string> out;
+    for (const std::string& line : windows->Log()) {
+      if (line.find(what) != std::string::npos) out.push_back(line);
     }
-    QVERIFY(program.waitForFinished(20000));
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 0);
-    const QSettings saved(folder.filePath(QStringLiteral("WLAN Quoril/quoril.conf")),
-                          QSettings::IniFormat);
-    QCOMPARE(saved.value(QStringLiteral("Adapter/InputAdapter")).toInt(), 1);
-    QVERIFY(QFile::exists(folder.filePath(QStringLiteral("WLAN Quoril/quoril.cfg"))));
-    const QByteArray trace = TraceOf(folder);
-    const QByteArray last = trace.trimmed().split('\n').last();
-    QVERIFY2(last.contains(" close handle="), last.constData());  // the adapter was closed
-    // A poll every 300 ms, each ending with the signal query; the order
-    // within a poll is the poll tick's and tested with it.
-    const auto polls = trace.count("sent=02 00 43 fd status=");
-    QVERIFY2(terminate || (polls >= 3 && polls <= 7), qPrintable(QString::number(polls)));
+    return out;
+  }
+
+  fs::path folder =
+      fs::temp_directory_path() / ("quoril-startup-test-" + std::to_string(std::random_device{}()));
+  Platform platform;
+  RecordingWindowSystem* windows = nullptr;
+  Profile* profile = nullptr;
+  CWlanApp app;
+  CAdapter adapter;
+};
+
+TEST(StartupTest, TheProgramPollsUntilItsExitAndSavesItsSettings) {
+  AppRun run;
+  EXPECT_EQ(run.Start("office", 1600), 0);
+  EXPECT_EQ(run.LogWith("102 tick").size(), 5u);  // 300 ms apart until the Exit at 1.6 s
+  EXPECT_EQ(run.LogWith("102 end"), std::vector<std::string>{"102 end 1"});
+  EXPECT_EQ(run.profile->ReadInt("Adapter", "InputAdapter", 0), 1);
+  EXPECT_TRUE(fs::exists(run.platform.settingsFile));
+  EXPECT_TRUE(run.Boxes().empty());
+}
+
+TEST(StartupTest, ABadScenarioOrNoCardEndsWithOneBoxAndSavesNothing) {
+  const std::tuple<const char*, int, const char*> cases[] = {
+      {"no-such-scenario", 2, "Error!|"}, {"no-card", 0, "|Can not find the PC card WLAN"}};
+  for (const auto& [scenario, code, box] : cases) {
+    AppRun run;
+    EXPECT_EQ(run.Start(scenario, 0), code);
+    ASSERT_EQ(run.Boxes().size(), 1u);
+    EXPECT_TRUE(run.Boxes()[0].starts_with(box)) << run.Boxes()[0];
+    EXPECT_TRUE(code == 0 || run.Boxes()[0].find(scenario) != std::string::npos);
+    EXPECT_EQ(run.adapter.IsConnected(), code == 0);
+    EXPECT_EQ(run.profile->ReadInt("Adapter", "InputAdapter", -1), -1);
   }
 }
 
-}  // namespace quoril
+TEST(StartupTest, SettingsThatCouldNotBeSavedAreReported) {
+  AppRun run(std::make_unique<UnwritableProfile>());
+  EXPECT_EQ(run.Start("office", 300), 0);
+  EXPECT_EQ(run.Boxes(),
+            std::vector<std::string>{"Error!|The settings could not be saved to the store."});
+}
 
-QTEST_MAIN(quoril::StartupTest)
-#include "StartupTest.moc"
+TEST(StartupTest, ScreenshotsTourTheWindowsThroughTheirCommands) {
+  AppRun run;
+  EXPECT_EQ(run.Start("office", 0, (run.folder / "shots").string()), 0);
+  const std::string shots = (run.folder / "shots").string();
+  EXPECT_EQ(
+      run.LogWith("capture"),
+      (std::vector<std::string>{
+          "102 capture " + shots + "/link-monitor", "182 capture " + shots + "/power-control",
+          "181 capture " + shots + "/air-scan", "100 capture " + shots + "/about",
+          "157 capture " + shots + "/antenna-test", "183 capture " + shots + "/antenna-report"}));
+  EXPECT_EQ(run.windows->Opened(), (std::vector<int>{102, 182, 181, 100, 157, 183}));
+  EXPECT_TRUE(fs::is_directory(shots));
+  EXPECT_EQ(run.profile->ReadInt("Adapter", "InputAdapter", -1), -1);  // settings untouched
+}
+
+}  // namespace
+}  // namespace quoril

@@ -1,81 +1,81 @@
 // The power dialog: the buttons it checks and enables on opening, clicks that
 // take effect at once, and what OK reads back.
 
-#include <QAbstractButton>
-#include <QTest>
+#include <gtest/gtest.h>
 
-#include "adapter/CAdapter.h"
 #include "power/CPowerControlDlg.h"
 #include "power/PowerButtons.h"
+#include "support/WindowRig.h"
 
 namespace quoril {
+namespace {
 
-class PowerControlDlgTest : public QObject {
-  Q_OBJECT
+using testing::RecordingDialog;
 
-  CAdapter adapter;
-
-  std::unique_ptr<CPowerControlDlg> Open(std::int32_t control, std::int32_t index) {
+struct PowerRig : testing::WindowRig {
+  int Open(std::int32_t control, std::int32_t index,
+           const std::function<void(RecordingDialog&)>& script) {
     adapter.TxPowerControl = control;
     adapter.TxPowerIndex = index;
     adapter.TxPowerValue = 77;
-    auto dialog = std::make_unique<CPowerControlDlg>(adapter);
-    dialog->Initialize();
-    dialog->show();
-    return dialog;
+    dialog.emplace(adapter, windows);
+    return Run(*dialog, script);
   }
-  static void Click(const CPowerControlDlg& dialog, int id) {
-    QTest::mouseClick(dialog.Item<QAbstractButton>(id), Qt::LeftButton);
-  }
-  static bool PowersEnabled(const CPowerControlDlg& dialog, bool enabled) {
-    for (const PowerButton& b : kPowerButtons) {
-      if (dialog.Item<QAbstractButton>(b.controlId)->isEnabled() != enabled) return false;
-    }
-    return true;
-  }
-
- private slots:
-  void OnAndOffEnableThePowersAndClicksTakeEffectAtOnce() {
-    auto dialog = Open(0, 7);
-    QVERIFY(dialog->Item<QAbstractButton>(kPowerOffId)->isChecked());
-    QVERIFY(dialog->Item<QAbstractButton>(1143)->isChecked());
-    QVERIFY(PowersEnabled(*dialog, false));
-    Click(*dialog, kPowerOnId);
-    QVERIFY(PowersEnabled(*dialog, true));
-    QCOMPARE(adapter.TxPowerControl, 1);
-    Click(*dialog, 1139);  // "20"
-    QCOMPARE(adapter.TxPowerIndex, 3);
-    QCOMPARE(adapter.TxPowerValue, 254);
-    Click(*dialog, 1141);  // "60"
-    QVERIFY(!dialog->Item<QAbstractButton>(1139)->isChecked());
-    Click(*dialog, kPowerOffId);
-    QVERIFY(PowersEnabled(*dialog, false));
-    QCOMPARE(adapter.TxPowerControl, 0);
-
-    QTest::keyClick(dialog.get(), Qt::Key_Escape);  // the clicks stay in force
-    QCOMPARE(dialog->EndResult(), TemplateDialog::kIdCancel);
-    QCOMPARE(adapter.TxPowerValue, 168);
-  }
-
-  void OkReadsTheButtonsBack() {
-    auto dialog = Open(1, 0);
-    Click(*dialog, 1132);  // "5"
-    Click(*dialog, kPowerOffId);
-    Click(*dialog, 1);
-    QCOMPARE(dialog->EndResult(), TemplateDialog::kIdOk);
-    QCOMPARE(dialog->Model().PowerIndex(), 1);
-    QCOMPARE(dialog->Model().PowerSwitch(), 0);
-    QCOMPARE(adapter.TxPowerValue, 59);
-
-    dialog = Open(1, 9);  // outside the buttons: none checked, the value kept
-    QCOMPARE(dialog->Controls().RadioIndex(1131), -1);
-    Click(*dialog, 1);
-    QCOMPARE(dialog->Model().PowerIndex(), -1);
-    QCOMPARE(adapter.TxPowerValue, 77);
-  }
+  std::optional<CPowerControlDlg> dialog;
 };
 
-}  // namespace quoril
+bool PowersEnabled(const RecordingDialog& d, bool enabled) {
+  for (const PowerButton& b : kPowerButtons) {
+    if (d.Control(b.controlId).enabled != enabled) return false;
+  }
+  return true;
+}
 
-QTEST_MAIN(quoril::PowerControlDlgTest)
-#include "PowerControlDlgTest.moc"
+TEST(PowerControlDlgTest, OnAndOffEnableThePowersAndClicksTakeEffectAtOnce) {
+  PowerRig rig;
+  const int result = rig.Open(0, 7, [&](RecordingDialog& d) {
+    EXPECT_TRUE(d.Control(kPowerOffId).checked && !d.Control(kPowerOnId).checked);
+    EXPECT_TRUE(d.Control(1143).checked);
+    EXPECT_TRUE(PowersEnabled(d, false));
+    d.Click(kPowerOnId);
+    EXPECT_TRUE(PowersEnabled(d, true));
+    EXPECT_EQ(rig.adapter.TxPowerControl, 1);
+    d.Click(1139);  // "20"
+    EXPECT_EQ(rig.adapter.TxPowerIndex, 3);
+    EXPECT_EQ(rig.adapter.TxPowerValue, 254);
+    d.Click(1141);  // "60"
+    d.Click(kPowerOffId);
+    EXPECT_TRUE(PowersEnabled(d, false));
+    EXPECT_EQ(rig.adapter.TxPowerControl, 0);
+    d.Command(CDialog::IDCANCEL);
+  });
+  EXPECT_EQ(result, CDialog::IDCANCEL);
+  EXPECT_EQ(rig.adapter.TxPowerValue, 168);  // the clicks stay in force
+}
+
+TEST(PowerControlDlgTest, OkReadsTheButtonsBack) {
+  struct Case {
+    std::int32_t index;
+    std::vector<int> clicks;
+    int powerIndex, powerSwitch, value;
+  };
+  const Case cases[] = {
+      {0, {1132, kPowerOffId}, 1, 0, 59},
+      {9, {}, -1, 1, 77},  // outside the buttons: none checked, the value kept
+  };
+  for (const Case& c : cases) {
+    PowerRig rig;
+    EXPECT_EQ(rig.Open(1, c.index,
+                       [&](RecordingDialog& d) {
+                         for (int id : c.clicks) d.Click(id);
+                         d.Click(CDialog::IDOK);
+                       }),
+              CDialog::IDOK);
+    EXPECT_EQ(rig.dialog->Model().PowerIndex(), c.powerIndex);
+    EXPECT_EQ(rig.dialog->Model().PowerSwitch(), c.powerSwitch);
+    EXPECT_EQ(rig.adapter.TxPowerValue, c.value);
+  }
+}
+
+}  // namespace
+}  // namespace quoril
