@@ -6,9 +6,9 @@
 #include "adapter/CAdapter.h"
 #include "airscan/ScanSliders.h"
 #include "airscan/ScanTick.h"
-#include "res/BarControl.h"
+#include "res/qt/BarControl.h"
 #include "res/DialogTemplate.h"
-#include "res/QtText.h"
+#include "res/qt/QtText.h"
 
 namespace quoril {
 

@@ -6,7 +6,7 @@
 #include "adapter/CAdapter.h"
 #include "antenna/AntennaReport.h"
 #include "res/DialogTemplate.h"
-#include "res/QtText.h"
+#include "res/qt/QtText.h"
 
 namespace quoril {
 

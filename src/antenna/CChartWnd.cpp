@@ -4,10 +4,10 @@
 #include <QPainter>
 #include <QTimer>
 
-#include "antenna/ChartCanvas.h"
+#include "res/qt/ChartCanvas.h"
 #include "antenna/ChartFrame.h"
 #include "app/Settings.h"
-#include "res/Resources.h"
+#include "res/qt/Resources.h"
 
 namespace quoril {
 

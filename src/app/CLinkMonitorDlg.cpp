@@ -11,10 +11,10 @@
 #include "app/Settings.h"
 #include "app/SettingsFile.h"
 #include "power/CPowerControlDlg.h"
-#include "res/BarControl.h"
+#include "res/qt/BarControl.h"
 #include "res/DialogTemplate.h"
-#include "res/QtText.h"
-#include "res/Resources.h"
+#include "res/qt/QtText.h"
+#include "res/qt/Resources.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>

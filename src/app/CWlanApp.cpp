@@ -9,12 +9,12 @@
 #include "app/BoxAdapterUi.h"
 #include "app/CLinkMonitorDlg.h"
 #include "app/CardSetup.h"
-#include "app/QtMessageBoxes.h"
+#include "res/qt/QtMessageBoxes.h"
 #include "app/Screenshots.h"
-#include "app/SettingsProfile.h"
+#include "res/qt/SettingsProfile.h"
 #include "app/SettingsTable.h"
 #include "app/StopRequest.h"
-#include "res/Resources.h"
+#include "res/qt/Resources.h"
 
 namespace quoril {
 

@@ -6,7 +6,7 @@
 
 #include "app/BoxAdapterUi.h"
 #include "app/CommandLine.h"
-#include "app/QtMessageBoxes.h"
+#include "res/qt/QtMessageBoxes.h"
 
 namespace quoril {
 

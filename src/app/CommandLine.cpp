@@ -3,65 +3,9 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
+#include "res/qt/QtOptions.h"
+
 namespace quoril {
-
-namespace {
-
-// Qt's own options, which the window system takes, and whether they take a
-// value.
-struct QtOption {
-  std::string_view name;
-  bool takesValue;
-};
-constexpr QtOption kQtOptions[] = {
-    {"platform", true},
-    {"platformpluginpath", true},
-    {"platformtheme", true},
-    {"plugin", true},
-    {"qwindowgeometry", true},
-    {"geometry", true},
-    {"qwindowicon", true},
-    {"qwindowtitle", true},
-    {"title", true},
-    {"display", true},
-    {"name", true},
-    {"style", true},
-    {"stylesheet", true},
-    {"session", true},
-    {"reverse", false},
-    {"widgetcount", false},
-    {"nograb", false},
-    {"dograb", false},
-    {"sync", false},
-    {"qmljsdebugger", true},
-};
-
-const QtOption* FindQtOption(std::string_view arg) {
-  if (arg.size() < 2 || arg[0] != '-') return nullptr;
-  arg.remove_prefix(arg[1] == '-' ? 2 : 1);
-  arg = arg.substr(0, arg.find('='));
-  for (const QtOption& option : kQtOptions) {
-    if (option.name == arg) return &option;
-  }
-  return nullptr;
-}
-
-// The first argument that is neither Qt's option nor its value.
-std::optional<std::string> FindUnknown(const std::vector<std::string>& args) {
-  bool valueDue = false;
-  for (const std::string& arg : args) {
-    if (valueDue) {
-      valueDue = false;
-      continue;
-    }
-    const QtOption* option = FindQtOption(arg);
-    if (!option) return arg;
-    valueDue = option->takesValue && arg.find('=') == std::string::npos;
-  }
-  return std::nullopt;
-}
-
-}  // namespace
 
 std::optional<int> ParseCommandLine(int argc, const char* const* argv, CommandLine& out) {
   CLI::App app(
@@ -89,15 +33,12 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, CommandLi
   }
   out.simulate = simulate->count() > 0;
   const std::vector<std::string> rest = app.remaining();
-  if (const auto unknown = FindUnknown(rest)) {
+  if (const auto unknown = FindUnknownQtArgument(rest)) {
     std::cerr << "quoril: unknown argument: " << *unknown
               << "\nRun with --help for more information.\n";
     return 2;
   }
-  for (const std::string& arg : rest) {
-    const QtOption* option = FindQtOption(arg);
-    if (option && option->name == "style") out.styleChosen = true;
-  }
+  out.styleChosen = ChoosesQtStyle(rest);
   out.rest.assign(1, argc > 0 ? argv[0] : "quoril");
   out.rest.insert(out.rest.end(), rest.begin(), rest.end());
   return std::nullopt;

@@ -13,7 +13,7 @@
 #include "app/BoxAdapterUi.h"
 #include "app/CLinkMonitorDlg.h"
 #include "app/MemoryProfile.h"
-#include "app/QtMessageBoxes.h"
+#include "res/qt/QtMessageBoxes.h"
 
 namespace quoril {
 

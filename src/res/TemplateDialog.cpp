@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <stdexcept>
 
-#include "res/DialogBuilder.h"
+#include "res/qt/DialogBuilder.h"
 
 namespace quoril {
 

@@ -8,7 +8,7 @@
 #include <QString>
 #include <map>
 
-#include "res/DialogControls.h"
+#include "res/qt/DialogControls.h"
 
 class QTimer;
 

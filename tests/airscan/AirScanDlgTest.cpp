@@ -10,7 +10,7 @@
 #include "adapter/CardScript.h"
 #include "adapter/RequestCatalogue.h"
 #include "airscan/CAirScanDlg.h"
-#include "res/BarControl.h"
+#include "res/qt/BarControl.h"
 
 namespace quoril {
 

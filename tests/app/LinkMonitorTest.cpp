@@ -15,7 +15,7 @@
 #include "app/BoxAdapterUi.h"
 #include "app/CLinkMonitorDlg.h"
 #include "app/MemoryProfile.h"
-#include "res/BarControl.h"
+#include "res/qt/BarControl.h"
 #include "support/GuiTestSupport.h"
 
 namespace quoril {

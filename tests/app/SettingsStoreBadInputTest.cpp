@@ -12,7 +12,7 @@
 #include "adapter/CAdapter.h"
 #include "app/CWlanApp.h"
 #include "app/CommandLine.h"
-#include "app/SettingsProfile.h"
+#include "res/qt/SettingsProfile.h"
 #include "support/GuiTestSupport.h"
 
 namespace quoril {
