@@ -74,9 +74,6 @@ QWidget* MakeGroupBox(const ControlTemplate& c, QWidget* parent) {
 
 QWidget* MakePushButton(const ControlTemplate& c, QWidget* parent) {
   auto* button = new QPushButton(ToQString(c.text), parent);
-  // Only the template's default button is one; Qt would make the first
-  // button to take the focus the default of a dialog that has none.
-  button->setAutoDefault(false);
   button->setDefault(Has(c, res::kDefault));
   return button;
 }

@@ -26,17 +26,10 @@ void DialogWindow::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
     return;
   }
-  // The focused push button, else the default one, else IDOK.
-  auto* focused = qobject_cast<QPushButton*>(focusWidget());
-  if (focused && !focused->isCheckable()) {
-    focused->click();
+  // A focused push button took Enter itself.
+  if (defaultButton_ && defaultButton_->isVisible()) {
+    if (defaultButton_->isEnabled()) defaultButton_->click();
     return;
-  }
-  for (QPushButton* button : findChildren<QPushButton*>()) {
-    if (button->isDefault() && button->isVisible()) {
-      if (button->isEnabled()) button->click();
-      return;
-    }
   }
   onCommand_(kIdOk);
 }

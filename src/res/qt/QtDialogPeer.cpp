@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSlider>
@@ -52,6 +53,11 @@ QtDialogPeer::QtDialogPeer(const res::DialogTemplate& dialogTemplate, DialogEven
       timers_(new PeriodicTimers([this](int id) { Deliver([&] { events_.OnTimer(id); }); },
                                  window_.get())) {
   ConnectControls();
+  for (const res::ControlTemplate& c : dialogTemplate.controls) {
+    if (c.kind == res::ControlKind::kPushButton && (c.style & res::kDefault)) {
+      window_->SetDefaultButton(Item<QPushButton>(c.id));
+    }
+  }
 }
 
 QtDialogPeer::~QtDialogPeer() = default;
