@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/SettingsProfile.h"
+#include "res/qt/SettingsProfile.h"
 
 namespace quoril {
 

@@ -1,4 +1,4 @@
-#include "res/StaticControl.h"
+#include "res/qt/StaticControl.h"
 
 #include <QPainter>
 #include <QStyle>

@@ -1,5 +1,5 @@
-#include "res/DialogUnits.h"
-#include "res/QtText.h"
+#include "res/qt/DialogUnits.h"
+#include "res/qt/QtText.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>

@@ -5,9 +5,9 @@
 
 #include <QDialog>
 
-#include "res/DialogControls.h"
 #include "res/DialogTemplate.h"
-#include "res/DialogUnits.h"
+#include "res/qt/DialogControls.h"
+#include "res/qt/DialogUnits.h"
 
 namespace quoril {
 

@@ -1,4 +1,4 @@
-#include "app/SettingsProfile.h"
+#include "res/qt/SettingsProfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -44,16 +44,17 @@ void SettingsProfile::WriteInt(std::string_view section, std::string_view key, s
   if (settings_->status() != QSettings::NoError) saved_ = false;
 }
 
+std::string SettingsProfile::SaveProblem() const {
+  if (saved_) return {};
+  return "The settings could not be saved to " + settings_->fileName().toStdString() +
+         ": the folder or the file cannot be written.";
+}
+
 std::filesystem::path SettingsFilePath(const SettingsProfile& profile) {
-#ifdef Q_OS_WIN
-  (void)profile;
-  return std::filesystem::path("c:quoril.cfg");
-#else
   const QString folder = QFileInfo(profile.Store().fileName()).absolutePath();
   // The profile's folder may not exist before its first write.
   QDir().mkpath(folder);
   return std::filesystem::path(folder.toStdString()) / "quoril.cfg";
-#endif
 }
 
 }  // namespace quoril

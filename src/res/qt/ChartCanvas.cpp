@@ -1,11 +1,11 @@
-#include "antenna/ChartCanvas.h"
+#include "res/qt/ChartCanvas.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 #include <cstdlib>
 
 #include "antenna/ChartFrame.h"
-#include "res/QtText.h"
+#include "res/qt/QtText.h"
 
 namespace quoril {
 
@@ -35,8 +35,8 @@ QFont ChartLabelFont() {
   return font;
 }
 
-TextExtent ChartCanvas::Extent(std::string_view text) const {
-  const QFontMetrics metrics(font_);
+TextExtent LabelExtent(const QFont& font, std::string_view text) {
+  const QFontMetrics metrics(font);
   return {metrics.horizontalAdvance(ToQString(text)), metrics.height()};
 }
 

@@ -1,18 +1,18 @@
-#include "res/DialogBuilder.h"
+#include "res/qt/DialogBuilder.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
-#include <QSlider>
 #include <vector>
 
-#include "res/BarControl.h"
-#include "res/QtText.h"
-#include "res/Resources.h"
-#include "res/StaticControl.h"
+#include "res/qt/BarControl.h"
+#include "res/qt/QtText.h"
+#include "res/qt/Resources.h"
+#include "res/qt/ScrollBarControl.h"
+#include "res/qt/StaticControl.h"
+#include "res/qt/TrackbarControl.h"
 
 namespace quoril {
 
@@ -93,17 +93,36 @@ QWidget* MakeBar(const ControlTemplate& c, QWidget* parent) {
                         Has(c, res::kSmooth), parent);
 }
 
+// Trackbars and scroll bars start with the platform's range, 0 to 100.
+constexpr int kDefaultRangeHigh = 100;
+
 QWidget* MakeSlider(const ControlTemplate& c, QWidget* parent) {
   const bool vertical = Has(c, res::kVertical);
-  auto* slider = new QSlider(vertical ? Qt::Vertical : Qt::Horizontal, parent);
+  auto* slider = new TrackbarControl(vertical ? Qt::Vertical : Qt::Horizontal, parent);
+  slider->setRange(0, kDefaultRangeHigh);
   // Upright trackbars have their minimum at the top.
   slider->setInvertedAppearance(vertical);
-  slider->setInvertedControls(vertical);
   if (Has(c, res::kAutoTicks)) {
     slider->setTickPosition(vertical ? QSlider::TicksRight : QSlider::TicksBelow);
     slider->setTickInterval(1);
   }
   return slider;
+}
+
+QWidget* MakeScrollBar(const ControlTemplate&, QWidget* parent) {
+  auto* bar = new ScrollBarControl(Qt::Horizontal, parent);
+  bar->setRange(0, kDefaultRangeHigh);
+  return bar;
+}
+
+// Tab reaches the tab stops, in template order (the order of creation);
+// other controls take the focus only from a click.
+void SetFocusPolicy(const ControlTemplate& c, QWidget& widget) {
+  if (Has(c, res::kTabStop)) {
+    widget.setFocusPolicy(Qt::StrongFocus);
+  } else {
+    widget.setFocusPolicy((widget.focusPolicy() & Qt::ClickFocus) ? Qt::ClickFocus : Qt::NoFocus);
+  }
 }
 
 }  // namespace
@@ -160,12 +179,13 @@ DialogControls BuildDialog(const res::DialogTemplate& t, QDialog& dialog) {
         widget = MakeSlider(c, &dialog);
         break;
       case ControlKind::kScrollBar:
-        widget = new QScrollBar(Qt::Horizontal, &dialog);
+        widget = MakeScrollBar(c, &dialog);
         break;
     }
     QRect place = units.Rect(c.x, c.y, c.w, c.h);
     if (c.kind == ControlKind::kIcon) place.setSize(QSize(32, 32));
     widget->setGeometry(place);
+    SetFocusPolicy(c, *widget);
     if (Has(c, res::kHidden)) widget->setHidden(true);
     if (Has(c, res::kDisabled)) widget->setEnabled(false);
     if (c.id != res::kNoId) controls.Add(c.id, widget);

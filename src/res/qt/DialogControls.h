@@ -19,6 +19,8 @@ class DialogControls {
   T* Get(int id) const {
     return qobject_cast<T*>(Item(id));
   }
+  // The id of `control`, 0 when it is none of these.
+  int IdOf(const QWidget* control) const;
   // The group whose first button is `firstId`; buttons carry their index in
   // the group as their id. nullptr when there is none.
   QButtonGroup* RadioGroup(int firstId) const;

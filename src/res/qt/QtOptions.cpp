@@ -1,4 +1,4 @@
-#include "app/QtOptions.h"
+#include "res/qt/QtOptions.h"
 
 #include <string_view>
 
@@ -6,7 +6,6 @@ namespace quoril {
 
 namespace {
 
-// Qt's own options, and whether they take a value.
 struct QtOption {
   std::string_view name;
   bool takesValue;
@@ -34,6 +33,7 @@ constexpr QtOption kQtOptions[] = {
     {"qmljsdebugger", true},
 };
 
+// One or two dashes, then the name, then perhaps "=value".
 const QtOption* FindQtOption(std::string_view arg) {
   if (arg.size() < 2 || arg[0] != '-') return nullptr;
   arg.remove_prefix(arg[1] == '-' ? 2 : 1);
@@ -46,7 +46,7 @@ const QtOption* FindQtOption(std::string_view arg) {
 
 }  // namespace
 
-std::optional<std::string> FindUnknownQtArgument(const std::vector<std::string>& args) {
+std::optional<std::string> FindUnknownQtArgument(std::span<const std::string> args) {
   bool valueDue = false;
   for (const std::string& arg : args) {
     if (valueDue) {
@@ -60,7 +60,7 @@ std::optional<std::string> FindUnknownQtArgument(const std::vector<std::string>&
   return std::nullopt;
 }
 
-bool ChoosesQtStyle(const std::vector<std::string>& args) {
+bool ChoosesQtStyle(std::span<const std::string> args) {
   for (const std::string& arg : args) {
     const QtOption* option = FindQtOption(arg);
     if (option && option->name == "style") return true;

@@ -1,4 +1,4 @@
-#include "res/BarControl.h"
+#include "res/qt/BarControl.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "res/Resources.h"
+#include "res/qt/Resources.h"
 
 #include <QPixmap>
 

@@ -1,5 +1,5 @@
-#include "app/QtMessageBoxes.h"
-#include "res/QtText.h"
+#include "res/qt/QtMessageBoxes.h"
+#include "res/qt/QtText.h"
 
 #include <QMessageBox>
 

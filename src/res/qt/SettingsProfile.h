@@ -1,7 +1,6 @@
 #pragma once
-// The profile in the platform's own settings store: the registry on Windows,
-// a configuration file elsewhere, under the organisation "WLAN Quoril" and
-// the program's name.
+// The profile in Qt's native settings store, a configuration file, under the
+// organisation "WLAN Quoril" and the program's name.
 
 #include <QSettings>
 #include <filesystem>
@@ -23,6 +22,7 @@ class SettingsProfile final : public Profile {
   std::int32_t ReadInt(std::string_view section, std::string_view key,
                        std::int32_t defaultValue) const override;
   void WriteInt(std::string_view section, std::string_view key, std::int32_t value) override;
+  std::string SaveProblem() const override;
 
   QSettings& Store() const { return *settings_; }
   // False once a write could not reach the store (a folder or a file that
@@ -34,9 +34,8 @@ class SettingsProfile final : public Profile {
   bool saved_ = true;
 };
 
-// Where the settings file goes: "c:quoril.cfg" on Windows, elsewhere
-// quoril.cfg in the folder that holds the profile's own file, which is made
-// when it is missing.
+// Where the settings file goes: quoril.cfg in the folder that holds the
+// profile's own file, which is made when it is missing.
 std::filesystem::path SettingsFilePath(const SettingsProfile& profile);
 
 }  // namespace quoril

@@ -15,6 +15,8 @@ namespace quoril {
 // The chart's label font: an italic "Courier New" of cell height 17, or the
 // nearest monospaced italic where that face is missing.
 QFont ChartLabelFont();
+// Width and cell height of `text` in `font`.
+TextExtent LabelExtent(const QFont& font, std::string_view text);
 
 class ChartCanvas {
  public:
@@ -26,7 +28,7 @@ class ChartCanvas {
   }
 
   // Width and cell height of `text` in the label font.
-  TextExtent Extent(std::string_view text) const;
+  TextExtent Extent(std::string_view text) const { return LabelExtent(font_, text); }
 
  private:
   void Fill(Pixel from, Pixel to, QRgb colour);

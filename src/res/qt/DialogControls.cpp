@@ -1,4 +1,4 @@
-#include "res/DialogControls.h"
+#include "res/qt/DialogControls.h"
 
 #include <QAbstractButton>
 
@@ -15,6 +15,13 @@ void DialogControls::AddRadioGroup(int firstId, QButtonGroup* group) {
 QWidget* DialogControls::Item(int id) const {
   const auto it = items_.find(id);
   return it == items_.end() ? nullptr : it->second;
+}
+
+int DialogControls::IdOf(const QWidget* control) const {
+  for (const auto& [id, widget] : items_) {
+    if (widget == control) return id;
+  }
+  return 0;
 }
 
 QButtonGroup* DialogControls::RadioGroup(int firstId) const {
