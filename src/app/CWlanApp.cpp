@@ -84,7 +84,7 @@ int CWlanApp::Start(const CommandLine& options, CAdapter& adapter, MessageBoxes&
   simulated_ = card.simulated;
 
   try {
-    adapterUi_ = std::make_unique<BoxAdapterUi>(boxes);
+    adapterUi_ = std::make_unique<BoxAdapterUi>(boxes, card.libraryProblem);
     adapter.Connect(std::move(card.library), *adapterUi_);
   } catch (const CAdapter::Initialization&) {
     ShowSetupFailure(boxes);
