@@ -30,26 +30,39 @@ for program in "$@"; do
     status=1
   fi
   # "DLL Name: KERNEL32.dll", then one "<address> <hint> <name>" line per
-  # function: every pair is printed as "kernel32.dll Name".
-  imports=$(awk '
-    /^\tDLL Name: / { dll = tolower($3); print dll, "-"; next }
-    dll != "" && /^\t[0-9a-f]+\t/ { print dll, $NF }' <<<"$headers")
-  [ -n "$imports" ] || { echo "$name: no import table found" >&2; status=1; continue; }
-  missing=0
-  while read -r dll function; do
-    if [ ! -f "$lists/$dll.txt" ]; then
-      [ "$function" = - ] && echo "$name: imports $dll, which Windows XP does not have" >&2
-      missing=$((missing + 1))
-    elif [ "$function" != - ] && ! grep -qxF "$function" "$lists/$dll.txt"; then
-      echo "$name: imports $function from $dll, which Windows XP lacks" >&2
-      missing=$((missing + 1))
-    fi
-  done <<<"$imports"
-  if [ "$missing" -gt 0 ]; then
+  # function; each is looked up in the list of its library. The last line
+  # of the result counts the functions and the libraries.
+  result=$(awk -v lists="$lists" -v name="$name" '
+    function load(dll,   file, line) {
+      file = lists "/" dll ".txt"
+      listed[dll] = (getline line < file) > 0
+      if (!listed[dll]) return
+      known[dll, line] = 1
+      while ((getline line < file) > 0) known[dll, line] = 1
+      close(file)
+    }
+    /^\tDLL Name: / {
+      dll = tolower($3); libraries++; load(dll)
+      if (!listed[dll]) print name ": imports " dll ", which Windows XP does not have"
+      next
+    }
+    dll != "" && /^\t[0-9a-f]+\t/ {
+      functions++
+      if (listed[dll] && !known[dll, $NF])
+        print name ": imports " $NF " from " dll ", which Windows XP lacks"
+    }
+    END {
+      if (!libraries) print name ": no import table found"
+      print functions + 0, libraries + 0
+    }' <<<"$headers")
+  read -r functions libraries <<<"$(tail -n 1 <<<"$result")"
+  problems=$(sed '$d' <<<"$result")
+  if [ -n "$problems" ]; then
+    echo "$problems" >&2
     status=1
   else
-    echo "$name: subsystem $major.$minor, $(grep -vc ' -$' <<<"$imports") imports from" \
-      "$(grep -c ' -$' <<<"$imports") libraries, all in Windows XP"
+    echo "$name: subsystem $major.$minor, $functions imports from $libraries libraries," \
+      "all in Windows XP"
   fi
 done
 exit "$status"
