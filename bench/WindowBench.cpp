@@ -13,6 +13,7 @@
 #include "app/AppServices.h"
 #include "app/CLinkMonitorDlg.h"
 #include "app/MemoryProfile.h"
+#include "app/PollTick.h"
 #include "res/MessageBoxes.h"
 
 namespace quoril::bench {
@@ -44,7 +45,7 @@ void BM_MainWindowTick(benchmark::State& state) {
   for (auto _ : state) {
     window.OnTimer(CLinkMonitorDlg::kPollTimerId);
     Settle();
-    rig.clock.Advance(Millis{CLinkMonitorDlg::kPollPeriodMs});
+    rig.clock.Advance(Millis{kPollPeriodMs});
   }
 }
 BENCHMARK(BM_MainWindowTick)->Unit(benchmark::kMicrosecond);
