@@ -67,4 +67,5 @@ fi
 ! reg_value "$uninstall_key" DisplayName >/dev/null || fail "the uninstall registration is left"
 [ "$(reg_value "$settings_key" InstallerTest)" = 0x5 ] || fail "the user's settings were removed"
 "$wine" reg delete "$settings_key" /v InstallerTest /f >/dev/null
-echo "installed $* in $location, ran quoril-cli.exe probe there, uninstalled cleanly"
+echo "$(basename "$setup"): installed $* in $location, ran quoril-cli.exe probe there," \
+  "uninstalled cleanly"
