@@ -9,13 +9,16 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "adapter/GuardedCall.h"
 
 namespace quoril {
 namespace {
 
-static_assert(sizeof(void*) == 4, "W32N50.dll is a 32-bit library: build for x86");
+// W32N50.dll is a 32-bit library: the program that uses it is built for x86.
+// A 64-bit build exists only for the tests of machines that cannot run 32-bit
+// programs, over a 64-bit stand-in library.
 
 // The six calls with the bytes of arguments each takes, which stdcall
 // exports carry in their decorated names.
@@ -50,16 +53,25 @@ const void* FindExport(HMODULE module, const Export& e) {
 std::string LoadError(DWORD error) {
   switch (error) {
     case ERROR_MOD_NOT_FOUND:
-      return "not found";
+      return "was not found.";
     case ERROR_BAD_EXE_FORMAT:
-      return "not a 32-bit Windows library";
+      return "is not a 32-bit Windows library.";
     default:
-      return "cannot be loaded (error " + std::to_string(error) + ")";
+      return "cannot be loaded (error " + std::to_string(error) + ").";
   }
 }
 
+// The records carry 32-bit addresses. The 64-bit test build keeps its image
+// and stacks below 4 GB; an address above would reach the wrong buffer.
 std::uint32_t Address(const void* p) {
-  return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(p));
+  const auto address = reinterpret_cast<std::uintptr_t>(p);
+  if constexpr (sizeof address > 4) {
+    if (address >> 32 != 0) {
+      std::fprintf(stderr, "W32N50.dll: address %p is above 4 GB\n", p);
+      std::abort();
+    }
+  }
+  return static_cast<std::uint32_t>(address);
 }
 
 }  // namespace
@@ -78,14 +90,14 @@ void Win32NdisLibrary::Resolve(const char* path) {
   HMODULE module = ::LoadLibraryA(path);
   ::SetErrorMode(oldMode);
   if (!module) {
-    problem_ = std::string(path) + ": " + LoadError(::GetLastError());
+    problem_ = std::string(path) + " " + LoadError(::GetLastError());
     return;
   }
   module_ = module;
   for (std::size_t i = 0; i < kCallCount; ++i) {
     calls_[i] = FindExport(module, kExports[i]);
     if (!calls_[i]) {
-      problem_ = std::string(path) + ": no " + kExports[i].name;
+      problem_ = std::string(path) + " has no " + kExports[i].name + ".";
       calls_.fill(nullptr);
       return;
     }

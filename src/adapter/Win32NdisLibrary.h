@@ -26,7 +26,8 @@ class Win32NdisLibrary final : public NdisLibrary {
 
   // True when the library was loaded and has all six calls.
   bool IsUsable() const { return problem_.empty(); }
-  // Why it is not usable: "W32N50.dll: not found", "W32N50.dll: no W32N_OpenAdapterA".
+  // Why it is not usable, as a sentence for the user: "W32N50.dll was not
+  // found.", "W32N50.dll has no W32N_OpenAdapterA."
   const std::string& Problem() const { return problem_; }
 
   int GetFirstAdapterRegistryInfo(AdapterRegistryRecord& record) override;

@@ -3,7 +3,7 @@
 namespace quoril {
 
 void BoxAdapterUi::ShowMessage(std::string_view text) {
-  boxes_.Show({}, text, BoxButtons::kOk, BoxIcon::kNone);
+  boxes_.Show({}, WithCause(text, noCardCause_), BoxButtons::kOk, BoxIcon::kNone);
 }
 
 void BoxAdapterUi::ShowError(std::string_view caption, std::string_view text) {

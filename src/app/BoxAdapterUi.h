@@ -3,6 +3,9 @@
 // the process is left to the application: ExitProcess throws ProgramExit,
 // which the application catches where no window is running its loop.
 
+#include <string>
+#include <utility>
+
 #include "adapter/AdapterUi.h"
 #include "res/MessageBoxes.h"
 
@@ -20,7 +23,10 @@ void ShowSetupFailure(MessageBoxes& boxes);
 
 class BoxAdapterUi final : public AdapterUi {
  public:
-  explicit BoxAdapterUi(MessageBoxes& boxes) : boxes_(boxes) {}
+  // `noCardCause`: why no card can be reached whatever is plugged in
+  // (Card::libraryProblem), the no-card box's second line; empty for none.
+  explicit BoxAdapterUi(MessageBoxes& boxes, std::string noCardCause = {})
+      : boxes_(boxes), noCardCause_(std::move(noCardCause)) {}
 
   void ShowMessage(std::string_view text) override;
   void ShowError(std::string_view caption, std::string_view text) override;
@@ -28,6 +34,7 @@ class BoxAdapterUi final : public AdapterUi {
 
  private:
   MessageBoxes& boxes_;
+  std::string noCardCause_;
 };
 
 }  // namespace quoril

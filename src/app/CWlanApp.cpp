@@ -46,7 +46,7 @@ int CWlanApp::Start(const CommandLine& options, Platform& platform, CAdapter& ad
   simulated_ = card.simulated;
 
   try {
-    adapterUi_ = std::make_unique<BoxAdapterUi>(windows);
+    adapterUi_ = std::make_unique<BoxAdapterUi>(windows, card.libraryProblem);
     adapter.Connect(std::move(card.library), *adapterUi_);
   } catch (const CAdapter::Initialization&) {
     ShowSetupFailure(windows);

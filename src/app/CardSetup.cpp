@@ -15,21 +15,20 @@
 namespace quoril {
 namespace {
 
-// The request library of the platform, with a description for titles; no
-// library where there is none. On Windows it is always there: a missing or
-// incomplete W32N50.dll finds no adapter, as a computer without the card
-// does, and the description says what is wrong with it.
+// The request library of the platform; no library where there is none. On
+// Windows it is always there: a missing or incomplete W32N50.dll finds no
+// adapter, as a computer without the card does, and its problem says why.
 struct RealLibrary {
   std::unique_ptr<NdisLibrary> library;
   std::string description;
+  std::string problem;
 };
 
 RealLibrary LoadRealLibrary() {
 #ifdef _WIN32
   auto library = std::make_unique<Win32NdisLibrary>();
-  std::string description =
-      library->IsUsable() ? Win32NdisLibrary::kDefaultLibrary : library->Problem();
-  return {std::move(library), std::move(description)};
+  std::string problem = library->Problem();
+  return {std::move(library), Win32NdisLibrary::kDefaultLibrary, std::move(problem)};
 #else
   return {};
 #endif
@@ -113,7 +112,8 @@ Card SetUpCard(const CardOptions& options) {
     card.clock = std::make_shared<SteadyClock>();
   }
   if (inner) {
-    card.description = real.description;
+    card.description = std::move(real.description);
+    card.libraryProblem = std::move(real.problem);
   } else {
     const Scenario scenario = LoadSimulation(options.simulate.value_or(""));
     card.simulated = true;

@@ -42,6 +42,11 @@ struct Card {
   bool simulated = false;
   // "simulated card, scenario office" or the library's name, for titles.
   std::string description;
+  // Why the request library can reach no card at all, as a sentence for the
+  // user ("W32N50.dll was not found."); empty when it can, and for the
+  // simulated card. The adapter's user interface adds it to the no-card
+  // message.
+  std::string libraryProblem;
 };
 
 // Throws CardSetupError.

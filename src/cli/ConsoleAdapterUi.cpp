@@ -7,7 +7,8 @@
 namespace quoril::cli {
 
 void ConsoleAdapterUi::ShowMessage(std::string_view text) {
-  std::fprintf(err_, "%.*s\n", static_cast<int>(text.size()), text.data());
+  const std::string message = WithCause(text, noCardCause_);
+  std::fprintf(err_, "%s\n", message.c_str());
 }
 
 void ConsoleAdapterUi::ShowError(std::string_view caption, std::string_view text) {

@@ -3,6 +3,8 @@
 // error, and the process exit the adapter asks for becomes std::exit.
 
 #include <cstdio>
+#include <string>
+#include <utility>
 
 #include "adapter/AdapterUi.h"
 
@@ -10,7 +12,10 @@ namespace quoril::cli {
 
 class ConsoleAdapterUi final : public AdapterUi {
  public:
-  explicit ConsoleAdapterUi(std::FILE* err = stderr) : err_(err) {}
+  // `noCardCause`: why no card can be reached whatever is plugged in
+  // (Card::libraryProblem), printed below "Can not find the PC card WLAN".
+  explicit ConsoleAdapterUi(std::FILE* err = stderr, std::string noCardCause = {})
+      : err_(err), noCardCause_(std::move(noCardCause)) {}
 
   void ShowMessage(std::string_view text) override;
   void ShowError(std::string_view caption, std::string_view text) override;
@@ -21,6 +26,7 @@ class ConsoleAdapterUi final : public AdapterUi {
 
  private:
   std::FILE* err_;
+  std::string noCardCause_;
 };
 
 }  // namespace quoril::cli

@@ -2,9 +2,9 @@
 
 namespace quoril::cli {
 
-Session::Session(const CardOptions& options) {
-  Card card = SetUpCard(options);
-  clock_ = card.clock;
+Session::Session(const CardOptions& options) : Session(SetUpCard(options)) {}
+
+Session::Session(Card card) : clock_(card.clock), ui_(stderr, std::move(card.libraryProblem)) {
   adapter_.Connect(std::move(card.library), ui_);
 }
 

@@ -24,6 +24,8 @@ class Session {
   Clock& GetClock() { return *clock_; }
 
  private:
+  explicit Session(Card card);
+
   std::shared_ptr<Clock> clock_;
   ConsoleAdapterUi ui_;
   CAdapter adapter_;  // last: closes the card before the rest goes

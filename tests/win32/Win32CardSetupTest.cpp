@@ -12,7 +12,8 @@ TEST(Win32CardSetup, TheRealLibraryIsTheDefaultAndItsAbsenceFindsNoCard) {
   ASSERT_TRUE(RealLibraryAvailable());
   Card card = SetUpCard({std::nullopt, "", true});  // --fast is allowed with it
   EXPECT_FALSE(card.simulated);
-  EXPECT_NE(card.description.find("W32N50.dll: not found"), std::string::npos) << card.description;
+  EXPECT_EQ(card.description, "W32N50.dll");
+  EXPECT_EQ(card.libraryProblem, "W32N50.dll was not found.");
 
   testing::RecordingUi ui;
   CAdapter adapter;
@@ -26,6 +27,7 @@ TEST(Win32CardSetup, SimulateSelectsTheSimulatedCard) {
   Card card = SetUpCard({"adhoc", "", true});
   EXPECT_TRUE(card.simulated);
   EXPECT_EQ(card.description, "simulated card, scenario adhoc");
+  EXPECT_EQ(card.libraryProblem, "");
 }
 
 }  // namespace

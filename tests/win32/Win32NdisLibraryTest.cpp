@@ -16,7 +16,7 @@ TEST(Win32NdisLibrary, ALibraryWithoutOneOfTheCallsFindsNoAdapter) {
   auto library =
       std::make_unique<Win32NdisLibrary>(testing::BesideTest("standin-no-request.dll").c_str());
   EXPECT_FALSE(library->IsUsable());
-  EXPECT_NE(library->Problem().find(": no W32N_MakeNdisRequest"), std::string::npos)
+  EXPECT_TRUE(library->Problem().ends_with("standin-no-request.dll has no W32N_MakeNdisRequest."))
       << library->Problem();
   testing::RecordingUi ui;
   CAdapter adapter;
@@ -32,7 +32,7 @@ TEST(Win32NdisLibrary, ALibraryWithoutOneOfTheCallsFindsNoAdapter) {
 // wait would return at once.
 TEST(Win32NdisLibrary, TheCompletionEventStartsResetAndResetsAutomatically) {
   Win32NdisLibrary library("no-such-W32N50.dll");
-  EXPECT_NE(library.Problem().find("no-such-W32N50.dll: not found"), std::string::npos);
+  EXPECT_EQ(library.Problem(), "no-such-W32N50.dll was not found.");
   const EventHandle event = library.CreateCompletionEvent();
   EXPECT_EQ(WaitForSingleObject(event, 0), WAIT_TIMEOUT);
   SetEvent(event);

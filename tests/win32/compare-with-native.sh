@@ -7,8 +7,12 @@
 # compare-with-native.sh NATIVE_CLI WINDOWS_CLI LIBRARY_DIR SCENARIO COMMAND [ARG...]
 # LIBRARY_DIR "none" runs without any W32N50.dll; the native run then uses
 # SCENARIO as it is (no-card, to compare "no library" with "no card").
-# Wine's own settings (WINEPREFIX, WINEDEBUG) come from the environment.
+# Wine's own settings (WINEPREFIX, WINEDEBUG) come from the environment, and
+# WINE names the loader (64-bit Wine for the 64-bit build).
+# With EXPECTED_CAUSE set, the Windows program must also print that line below
+# "Can not find the PC card WLAN" (why its library can reach no card).
 set -euo pipefail
+wine=${WINE:-wine}
 native=$1 windows=$2 library=$3 scenario=$4
 shift 4
 
@@ -25,19 +29,24 @@ if [ "$native_status" -eq 2 ]; then
   cat "$work/native.err" >&2
   exit 1
 fi
+if [ -n "${EXPECTED_CAUSE:-}" ]; then
+  awk -v cause="$EXPECTED_CAUSE" '{ print } $0 == "Can not find the PC card WLAN" { print cause }' \
+    "$work/native.err" >"$work/native.err.cause"
+  mv "$work/native.err.cause" "$work/native.err"
+fi
 echo "exit status $native_status" >>"$work/native.err"
 
 set +e
 if [ "$library" = none ]; then
   winepath=""
 else
-  winepath=$(winepath -w "$library")
+  winepath=$("$wine" winepath -w "$library" | tr -d '\r')
 fi
 case "$scenario" in
-  /*) scenario=$(winepath -w "$scenario") ;;
+  /*) scenario=$("$wine" winepath -w "$scenario" | tr -d '\r') ;;
 esac
 WINEPATH="$winepath" QUORIL_STANDIN_SCENARIO="$scenario" \
-  wine "$windows" "$@" >"$work/windows.out" 2>"$work/windows.err"
+  "$wine" "$windows" "$@" >"$work/windows.out" 2>"$work/windows.err"
 echo "exit status $?" >>"$work/windows.err"
 set -e
 
