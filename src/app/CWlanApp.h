@@ -16,8 +16,8 @@ class CAdapter;
 class CWlanApp {
  public:
   CWlanApp();
-  // theApp is constructed before theAdapter and so outlives it: the window
-  // system that shows the adapter's messages stays valid as long as it does.
+  // theApp is constructed before theAdapter and so outlives it: the adapter's
+  // message boxes stay valid as long as it does.
   ~CWlanApp();
   CWlanApp(const CWlanApp&) = delete;
   CWlanApp& operator=(const CWlanApp&) = delete;
@@ -39,7 +39,7 @@ class CWlanApp {
   void ReportSaveProblem();
 
   CommandLine options_;
-  std::optional<Platform> started_;  // the platform Run started
+  std::optional<Platform> started_;  // the platform Run started, until Run returns
   Platform* platform_ = nullptr;
   std::unique_ptr<BoxAdapterUi> adapterUi_;
   CAdapter* adapter_ = nullptr;

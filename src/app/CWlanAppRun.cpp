@@ -10,7 +10,10 @@ int CWlanApp::Run(int argc, char* argv[], CAdapter& adapter) {
   if (const auto handled = ParseCommandLine(argc, argv, options_)) return *handled;
   started_ = StartPlatform(options_.rest);
   if (!started_) return 2;
-  return Start(options_, *started_, adapter);
+  const int status = Start(options_, *started_, adapter);
+  // The toolkit goes while main still runs; the adapter shows nothing more.
+  started_.reset();
+  return status;
 }
 
 }  // namespace quoril

@@ -150,6 +150,9 @@ TEST(StartupTest, ScreenshotsTourTheWindowsThroughTheirCommands) {
   EXPECT_EQ(run.windows->Opened(), (std::vector<int>{102, 182, 181, 100, 157, 183}));
   EXPECT_TRUE(fs::is_directory(shots));
   EXPECT_EQ(run.profile->ReadInt("Adapter", "InputAdapter", -1), -1);  // settings untouched
+
+  AppRun none;  // no card, no pictures: a failure, unlike the program's own exit 0
+  EXPECT_EQ(none.Start("no-card", 0, (none.folder / "shots").string()), 1);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "res/recording/RecordingDialog.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <stdexcept>
 
 #include "res/RadioGroup.h"
