@@ -32,14 +32,16 @@ constexpr Answer kAnswers[] = {
     {IDOK, BoxAnswer::kOk}, {IDRETRY, BoxAnswer::kRetry}, {IDCANCEL, BoxAnswer::kCancel}};
 
 // The scroll code's thumb place: trackbars have moved already; a scroll bar
-// reports where its thumb is being dragged.
-int ThumbOf(HWND control, int code) {
+// tells where its thumb was let go in the message, and where it is being
+// dragged in its tracking position (32 bits, unlike the message's 16).
+int ThumbOf(HWND control, int code, WPARAM wParam) {
   if (code != SB_THUMBPOSITION && code != SB_THUMBTRACK) return 0;
   wchar_t name[32] = {};
   GetClassNameW(control, name, 32);
   if (lstrcmpiW(name, TRACKBAR_CLASSW) == 0) {
     return static_cast<int>(SendMessageW(control, TBM_GETPOS, 0, 0));
   }
+  if (code == SB_THUMBPOSITION) return static_cast<short>(HIWORD(wParam));
   SCROLLINFO info{};
   info.cbSize = sizeof(info);
   info.fMask = SIF_TRACKPOS;
@@ -189,9 +191,9 @@ INT_PTR Win32WindowSystem::Handle(ModalRun& run, UINT message, WPARAM wParam, LP
       const int id = GetDlgCtrlID(control);
       const auto scroll = static_cast<ScrollCode>(code);
       if (message == WM_HSCROLL) {
-        events.OnHScroll(id, scroll, ThumbOf(control, code));
+        events.OnHScroll(id, scroll, ThumbOf(control, code, wParam));
       } else {
-        events.OnVScroll(id, scroll, ThumbOf(control, code));
+        events.OnVScroll(id, scroll, ThumbOf(control, code, wParam));
       }
       return TRUE;
     }
