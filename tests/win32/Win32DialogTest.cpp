@@ -1,0 +1,323 @@
+// The Win32 backend over the program's real templates, driven with window
+// messages inside the modal loop (under Wine on a virtual X server).
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+#include "ScriptedDialog.h"
+#include "res/win32/WideText.h"
+
+namespace quoril::win32 {
+namespace {
+
+using res::ControlKind;
+
+HINSTANCE Module() {
+  return GetModuleHandleW(nullptr);
+}
+
+std::wstring WindowText(HWND window) {
+  wchar_t text[256] = {};
+  GetWindowTextW(window, text, 256);
+  return text;
+}
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  return name;
+}
+
+struct KindLook {
+  ControlKind kind;
+  const wchar_t* className;
+  DWORD typeMask;  // the bits that say which variety of the class it is
+  DWORD type;
+};
+
+constexpr KindLook kLooks[] = {
+    {ControlKind::kStatic, L"Static", 0, 0},
+    {ControlKind::kIcon, L"Static", SS_TYPEMASK, SS_ICON},
+    {ControlKind::kEdit, L"Edit", ES_READONLY, ES_READONLY},
+    {ControlKind::kGroupBox, L"Button", BS_TYPEMASK, BS_GROUPBOX},
+    {ControlKind::kPushButton, L"Button", BS_TYPEMASK & ~BS_DEFPUSHBUTTON, BS_PUSHBUTTON},
+    {ControlKind::kRadioButton, L"Button", BS_TYPEMASK | BS_PUSHLIKE,
+     BS_AUTORADIOBUTTON | BS_PUSHLIKE},
+    {ControlKind::kProgressBar, L"msctls_progress32", 0, 0},
+    {ControlKind::kSlider, L"msctls_trackbar32", TBS_VERT, TBS_VERT},
+    {ControlKind::kScrollBar, L"ScrollBar", SBS_VERT, SBS_HORZ},
+};
+
+const KindLook& LookOf(ControlKind kind) {
+  for (const KindLook& look : kLooks) {
+    if (look.kind == kind) return look;
+  }
+  return kLooks[0];
+}
+
+// Every window is made as its template says: controls in template order with
+// their classes, ids, texts, visibility, tab stops and groups, placed in
+// dialog units of the template's font; the caption with its em dash intact.
+TEST(Win32Dialog, MakesEveryTemplateAsItSays) {
+  Win32WindowSystem windows(Module());
+  for (int id : {res::kAboutBox, res::kLinkMonitor, res::kAntennaTest, res::kAirScan,
+                 res::kPowerControl, res::kAntennaInfo}) {
+    SCOPED_TRACE(id);
+    ScriptedDialog dialog(windows, id, [](ScriptedDialog& d) {
+      const res::DialogTemplate& t = d.Template();
+      EXPECT_EQ(WindowText(d.Hwnd()), Widen(t.caption));
+      LOGFONTW font{};
+      GetObjectW(reinterpret_cast<HFONT>(SendMessageW(d.Hwnd(), WM_GETFONT, 0, 0)), sizeof(font),
+                 &font);
+      EXPECT_EQ(std::wstring(font.lfFaceName), L"MS Sans Serif");
+
+      HWND child = GetWindow(d.Hwnd(), GW_CHILD);
+      for (const res::ControlTemplate& c : t.controls) {
+        SCOPED_TRACE(c.id);
+        ASSERT_TRUE(child);
+        const KindLook& look = LookOf(c.kind);
+        const auto style = static_cast<DWORD>(GetWindowLongW(child, GWL_STYLE));
+        EXPECT_EQ(ClassOf(child), look.className);
+        EXPECT_EQ(style & look.typeMask, look.type);
+        EXPECT_EQ(static_cast<WORD>(GetDlgCtrlID(child)), static_cast<WORD>(c.id));
+        if (c.kind != ControlKind::kIcon) {
+          EXPECT_EQ(WindowText(child), Widen(c.text));
+        }
+        EXPECT_EQ((style & WS_VISIBLE) != 0, (c.style & res::kHidden) == 0);
+        EXPECT_EQ((style & WS_DISABLED) != 0, (c.style & res::kDisabled) != 0);
+        EXPECT_EQ((style & WS_TABSTOP) != 0, (c.style & res::kTabStop) != 0);
+        EXPECT_EQ((style & WS_GROUP) != 0, (c.style & res::kGroup) != 0);
+        if (c.id != res::kNoId) {
+          RECT units{c.x, c.y, c.w, c.h};  // place and size scale apart
+          MapDialogRect(d.Hwnd(), &units);
+          EXPECT_EQ(d.Peer().ItemRect(c.id),
+                    (PixelRect{units.left, units.top, units.left + units.right,
+                               units.top + units.bottom}));
+        }
+        child = GetWindow(child, GW_HWNDNEXT);
+      }
+      EXPECT_FALSE(child) << "more controls than the template has";
+    });
+    EXPECT_EQ(dialog.Run(), kScriptEnded);
+  }
+}
+
+TEST(Win32Dialog, ShowsTheIconAndAddsTheAboutItem) {
+  Win32WindowSystem windows(Module());
+  ScriptedDialog dialog(windows, res::kLinkMonitor, [](ScriptedDialog& d) {
+    d.Peer().SetIcon(res::kApplicationIcon);
+    EXPECT_TRUE(SendMessageW(d.Hwnd(), WM_GETICON, ICON_BIG, 0));
+    EXPECT_TRUE(SendMessageW(d.Hwnd(), WM_GETICON, ICON_SMALL, 0));
+
+    d.Peer().AddSystemMenuItem(16, "&About WLAN Quoril");
+    const HMENU menu = GetSystemMenu(d.Hwnd(), FALSE);
+    const int last = GetMenuItemCount(menu) - 1;
+    wchar_t text[64] = {};
+    GetMenuStringW(menu, static_cast<UINT>(last), text, 64, MF_BYPOSITION);
+    EXPECT_EQ(std::wstring(text), L"&About WLAN Quoril");
+    EXPECT_EQ(GetMenuItemID(menu, last), 16u);
+    EXPECT_EQ(GetMenuState(menu, static_cast<UINT>(last - 1), MF_BYPOSITION) & MF_SEPARATOR,
+              static_cast<UINT>(MF_SEPARATOR));
+    SendMessageW(d.Hwnd(), WM_SYSCOMMAND, 16, 0);
+    EXPECT_EQ(d.sysCommands, std::vector<unsigned>{16});
+  });
+  dialog.Run();
+  ScriptedDialog about(windows, res::kAboutBox, {});
+  about.onInit = [](ScriptedDialog& d) {
+    EXPECT_TRUE(SendMessageW(GetDlgItem(d.Hwnd(), 0xFFFF), STM_GETICON, 0, 0))
+        << "the About box's icon 128";
+  };
+  about.Run();
+}
+
+// A click checks a radio button and unchecks the others of its group only;
+// Enter clicks the default button, Escape and the close box cancel.
+TEST(Win32Dialog, DeliversClicksAndKeysAsCommands) {
+  Win32WindowSystem windows(Module());
+  ScriptedDialog dialog(windows, res::kPowerControl, [](ScriptedDialog& d) {
+    DialogPeer& peer = d.Peer();
+    peer.SetCheck(1135, true);
+    peer.SetCheck(1131, true);
+    SendMessageW(d.Item(1140), BM_CLICK, 0, 0);
+    EXPECT_TRUE(peer.IsChecked(1140));
+    EXPECT_FALSE(peer.IsChecked(1131));
+    EXPECT_TRUE(peer.IsChecked(1135)) << "another group";
+    peer.SetCheck(1131, true);
+    EXPECT_TRUE(peer.IsChecked(1140)) << "SetCheck leaves the group alone";
+
+    peer.SetFocus(2);
+    EXPECT_EQ(peer.FocusedItem(), 2);
+    peer.SetFocus(1140);
+    Type(d, VK_RETURN);
+    Type(d, VK_ESCAPE);
+    SendMessageW(d.Hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    d.Pump();
+    EXPECT_EQ(d.commands, (std::vector<int>{1140, 1, 2, 2}));
+  });
+  EXPECT_EQ(dialog.Run(), kScriptEnded);
+}
+
+TEST(Win32Dialog, EndingInInitNeverShowsTheWindow) {
+  Win32WindowSystem windows(Module());
+  ScriptedDialog dialog(windows, res::kAirScan, {});
+  dialog.onInit = [](ScriptedDialog& d) { d.Peer().EndModal(5); };
+  EXPECT_EQ(dialog.Run(), 5);
+  EXPECT_FALSE(dialog.visibleAtDetach);
+  EXPECT_TRUE(windows.OpenDialogs().empty());
+}
+
+// Bars keep positions outside their range at the nearest end and show the
+// colours they are given; texts and states reach the controls.
+TEST(Win32Dialog, DrivesBarsAndTexts) {
+  Win32WindowSystem windows(Module());
+  ScriptedDialog monitor(windows, res::kLinkMonitor, [](ScriptedDialog& d) {
+    DialogPeer& peer = d.Peer();
+    peer.SetBarRange(1023, 5, 80);
+    peer.SetBarPos(1023, 0);
+    EXPECT_EQ(SendMessageW(d.Item(1023), PBM_GETPOS, 0, 0), 5);
+    peer.SetBarRange(1016, 0, 109);
+    peer.SetBarPos(1016, 250);
+    EXPECT_EQ(SendMessageW(d.Item(1016), PBM_GETPOS, 0, 0), 109);
+    peer.SetBarPos(1052, 3);  // an edit box: ignored
+
+    peer.SetItemText(1113, "- 62.0 dBm");
+    EXPECT_EQ(peer.ItemText(1113), "- 62.0 dBm");
+    EXPECT_EQ(peer.ItemText(1023), "");
+    EXPECT_FALSE(peer.IsItemVisible(1102));
+    peer.ShowItem(1102, true);
+    EXPECT_TRUE(peer.IsItemVisible(1102));
+  });
+  monitor.Run();
+
+  ScriptedDialog scan(windows, res::kAirScan, [](ScriptedDialog& d) {
+    DialogPeer& peer = d.Peer();
+    constexpr Rgb kBar = MakeRgb(255, 0, 0);
+    constexpr Rgb kBack = MakeRgb(0, 0, 128);
+    peer.SetBarRange(1132, 0, 100);
+    peer.SetBarColor(1132, kBar);
+    peer.SetBarBackground(1132, kBack);
+    peer.SetBarPos(1132, 50);
+    UpdateWindow(d.Item(1132));
+    RECT r;
+    GetClientRect(d.Item(1132), &r);
+    const int x = r.right / 2;
+    EXPECT_EQ(PixelOf(d.Item(1132), x, r.bottom * 3 / 4), kBar) << "an upright bar fills upwards";
+    EXPECT_EQ(PixelOf(d.Item(1132), x, r.bottom / 4), kBack);
+  });
+  scan.Run();
+}
+
+// The keys of a focused scroll bar and trackbar arrive with their codes; a
+// scroll bar stays where it is until the dialog moves it, a trackbar has
+// moved already.
+TEST(Win32Dialog, ReportsScrollKeys) {
+  Win32WindowSystem windows(Module());
+  ScriptedDialog test(windows, res::kAntennaTest, [](ScriptedDialog& d) {
+    d.Peer().SetScrollRange(1002, 1, 100, true);
+    d.Peer().SetScrollPos(1002, 50, true);
+    d.Peer().SetFocus(1002);
+    struct Key {
+      WPARAM key;
+      ScrollCode code;
+    };
+    for (const Key& k : {Key{VK_LEFT, ScrollCode::kLineLeft}, Key{VK_RIGHT, ScrollCode::kLineRight},
+                         Key{VK_PRIOR, ScrollCode::kPageLeft}, Key{VK_NEXT, ScrollCode::kPageRight},
+                         Key{VK_HOME, ScrollCode::kLeft}, Key{VK_END, ScrollCode::kRight}}) {
+      d.scrolls.clear();
+      Type(d, k.key);
+      ASSERT_FALSE(d.scrolls.empty()) << "key " << k.key;
+      EXPECT_EQ(d.scrolls.front(), (ScrollEvent{1002, k.code, false, 50})) << "key " << k.key;
+    }
+    d.Peer().SetScrollPos(1002, 500, true);
+    EXPECT_EQ(d.Peer().ScrollPos(1002), 100);
+  });
+  test.Run();
+
+  ScriptedDialog scan(windows, res::kAirScan, [](ScriptedDialog& d) {
+    d.Peer().SetSliderRange(1117, 0, 10, true);
+    d.Peer().SetSliderPos(1117, 5, true);
+    d.Peer().SetFocus(1117);
+    Type(d, VK_DOWN);
+    ASSERT_FALSE(d.scrolls.empty());
+    EXPECT_EQ(d.scrolls.front(), (ScrollEvent{1117, ScrollCode::kLineRight, true, 6}));
+    EXPECT_EQ(d.Peer().SliderPos(1117), 6);
+  });
+  scan.Run();
+}
+
+// A tick that overran drops the ticks queued meanwhile; real timers tick.
+TEST(Win32Dialog, DropsTicksQueuedDuringATick) {
+  Win32WindowSystem windows(Module());
+  ScriptedDialog dialog(windows, res::kAboutBox, [](ScriptedDialog& d) {
+    d.Peer().SetTimer(7, 60000);
+    for (int i = 0; i < 3; ++i) PostMessageW(d.Hwnd(), WM_TIMER, 7, 0);
+    SendMessageW(d.Hwnd(), WM_TIMER, 7, 0);
+    EXPECT_EQ(d.timers, std::vector<int>{7});
+    EXPECT_FALSE(TimerQueued(d.Hwnd()));
+
+    d.Peer().SetTimer(8, 20);
+    EXPECT_TRUE(d.PumpUntil([&] { return d.timers.size() > 1; }));
+    EXPECT_EQ(d.timers.back(), 8);
+  });
+  dialog.Run();
+}
+
+// An inner dialog is owned by the outer one, which it disables; the outer
+// one's timers go on meanwhile.
+TEST(Win32Dialog, NestsDialogs) {
+  Win32WindowSystem windows(Module());
+  ScriptedDialog outer(windows, res::kLinkMonitor, [&windows](ScriptedDialog& o) {
+    o.Peer().SetTimer(1105, 20);
+    ScriptedDialog inner(windows, res::kPowerControl, [&o](ScriptedDialog& i) {
+      EXPECT_EQ(GetWindow(i.Hwnd(), GW_OWNER), o.Hwnd());
+      EXPECT_FALSE(IsWindowEnabled(o.Hwnd()));
+      EXPECT_TRUE(i.PumpUntil([&] { return !o.timers.empty(); }));
+    });
+    EXPECT_EQ(inner.Run(), kScriptEnded);
+    EXPECT_TRUE(IsWindowEnabled(o.Hwnd()));
+  });
+  outer.Run();
+}
+
+BOOL CALLBACK FindRetryBox(HWND window, LPARAM found) {
+  if (ClassOf(window) == L"#32770" && IsWindowVisible(window) && GetDlgItem(window, IDRETRY)) {
+    *reinterpret_cast<HWND*>(found) = window;
+  }
+  return TRUE;
+}
+
+// A box is owned by the innermost dialog, carries the program's name when
+// it has no caption of its own, and reports the button chosen.
+TEST(Win32Dialog, ShowsMessageBoxes) {
+  Win32WindowSystem windows(Module());
+  struct Seen {
+    std::wstring caption, text;
+    HWND owner = nullptr;
+  } seen;
+  BoxAnswer answer = BoxAnswer::kOk;
+  ScriptedDialog dialog(windows, res::kAboutBox, [&](ScriptedDialog& d) {
+    std::function<void()> answerBox = [&] {
+      HWND box = nullptr;
+      EnumThreadWindows(GetCurrentThreadId(), FindRetryBox, reinterpret_cast<LPARAM>(&box));
+      if (!box) return windows.After(20, answerBox);
+      seen = {WindowText(box), WindowText(GetDlgItem(box, 0xFFFF)), GetWindow(box, GW_OWNER)};
+      PostMessageW(box, WM_COMMAND, IDRETRY, 0);
+    };
+    windows.After(20, answerBox);
+    answer = windows.Show("", "WLAN Driver FAILURE: 00000005", BoxButtons::kRetryCancel,
+                          BoxIcon::kExclamation);
+    EXPECT_EQ(seen.owner, d.Hwnd());
+  });
+  dialog.Run();
+  EXPECT_EQ(answer, BoxAnswer::kRetry);
+  EXPECT_EQ(seen.caption, L"WLAN Quoril");
+  EXPECT_EQ(seen.text, L"WLAN Driver FAILURE: 00000005");
+}
+
+}  // namespace
+}  // namespace quoril::win32
