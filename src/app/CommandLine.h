@@ -10,13 +10,15 @@
 namespace quoril {
 
 struct CommandLine {
-  bool simulate = false;          // --simulate[=NAME|FILE]
-  std::string scenario;           // its value; empty: the default scenario
-  std::string trace;              // --trace=FILE, "-" for standard error
-  std::string screenshots;        // --screenshot=DIR: grab each window and end
-  int quitAfterMs = 0;            // --quit-after=MS: Exit after that long (tests)
-  std::vector<std::string> rest;  // the program's name first, then Qt's options
-  bool styleChosen = false;       // Qt's -style is among them
+  bool simulate = false;             // --simulate[=NAME|FILE]
+  std::string scenario;              // its value; empty: the default scenario
+  std::string trace;                 // --trace=FILE, "-" for standard error
+  std::string record;                // --record=FILE
+  bool recordMaskAddresses = false;  // --record-mask-addresses
+  std::string screenshots;           // --screenshot=DIR: grab each window and end
+  int quitAfterMs = 0;               // --quit-after=MS: Exit after that long (tests)
+  std::vector<std::string> rest;     // the program's name first, then Qt's options
+  bool styleChosen = false;          // Qt's -style is among them
 };
 
 // Fills `out`. Returns the exit status when the command line is handled
