@@ -188,29 +188,28 @@ bool RecordingWriter::WriteOut() {
   std::size_t events = 0;
   // A busy card side (a fast run) keeps the writer going round.
   for (std::size_t n = RecordQueue::kCapacity; n >= RecordQueue::kCapacity / 4;) {
-    n = queue_.Drain([this](RecordEvent& event) { Add(event); });
+    n = queue_.Drain([this](RecordEvent& event) {
+      Add(event);
+      // Within the room reserved, so that lines never allocate.
+      if (text_.size() >= kChunk) WriteText();
+    });
     events += n;
-    if (text_.size() >= kChunk && !failed_) {
-      if (std::fwrite(text_.data(), 1, text_.size(), file_) != text_.size()) Fail("write");
-      text_.clear();
-    }
   }
-  if (failed_) {
-    text_.clear();
-    return events > 0;
-  }
-  if (text_.empty()) return events > 0;
-  if (std::fwrite(text_.data(), 1, text_.size(), file_) != text_.size() ||
-      std::fflush(file_) != 0) {
-    Fail("write");
-  }
-  text_.clear();
+  WriteText();
+  if (!failed_ && events > 0 && std::fflush(file_) != 0) Fail("write");
   const Millis now = clock_.Now();
-  if (now - lastSync_ >= kPeriod) {
+  if (!failed_ && events > 0 && now - lastSync_ >= kPeriod) {
     SyncToDisk(file_);
     lastSync_ = now;
   }
-  return true;
+  return events > 0;
+}
+
+void RecordingWriter::WriteText() {
+  if (!failed_ && std::fwrite(text_.data(), 1, text_.size(), file_) != text_.size()) {
+    Fail("write");
+  }
+  text_.clear();
 }
 
 void RecordingWriter::Add(RecordEvent& event) {

@@ -53,6 +53,7 @@ class RecordingWriter {
   void Run();
   // Whether there was anything to write.
   bool WriteOut();
+  void WriteText();
   void Add(RecordEvent& event);
   std::size_t FindRequest(const RecordEvent& event);
   void Fail(const char* what);

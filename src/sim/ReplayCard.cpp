@@ -7,10 +7,12 @@
 namespace quoril {
 namespace {
 
-// The latest of `entries` (in time order) at or before `moment`, or the
-// first one when all are later.
+// The latest of `entries` (in time order) at or before `moment`. Asked
+// before the first, the calls count as if at the first one's time, so that
+// the second of them gets the second answer recorded then.
 template <typename Entry>
-const Entry& Latest(const std::vector<Entry>& entries, const RecordedMoment& moment) {
+const Entry& Latest(const std::vector<Entry>& entries, RecordedMoment moment) {
+  moment.time = std::max(moment.time, entries.front().moment.time);
   const auto after = std::upper_bound(
       entries.begin(), entries.end(), moment,
       [](const RecordedMoment& m, const Entry& entry) { return m.Before(entry.moment); });
@@ -47,7 +49,11 @@ const RecordedCall* ReplayCard::Call(std::string_view kind, std::string_view wha
 
 int ReplayCard::Registry(std::string_view kind, AdapterRegistryRecord& record) {
   const RecordedCall* call = Call(kind);
-  if (call == nullptr) return 1;
+  // Past the recorded list (a cut recording, a longer search) the same entry
+  // would come again and again: the list ends there.
+  const bool again = kind == recording::kNext && call == lastNext_;
+  lastNext_ = kind == recording::kNext ? call : nullptr;
+  if (call == nullptr || again) return 1;
   if (call->value == 0) record.SetName(call->name);
   return static_cast<int>(call->value);
 }

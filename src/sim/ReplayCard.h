@@ -4,7 +4,8 @@
 // the latest recorded time at or before now (time 0 is when the card is
 // made, as for scenarios); calls at one time are told apart by their order,
 // so that a request asked twice at one time gets its two answers in turn. A
-// call asked before its first recorded answer gets that first answer. A
+// call asked before its first recorded answer gets that first answer. The
+// adapter list ends where the recorded one does. A
 // request never recorded fails with "not supported", as on the simulated
 // card; with no recorded adapter there is no adapter. A call that took time
 // when it was recorded lets that time pass on the clock again. No request
@@ -50,6 +51,7 @@ class ReplayCard final : public NdisLibrary {
   std::unordered_map<recording::RequestKey, std::size_t, recording::RequestKeyHash> index_;
   std::vector<recording::Ordinal> requestOrdinals_;  // by request
   std::map<std::string, recording::Ordinal, std::less<>> callOrdinals_;
+  const RecordedCall* lastNext_ = nullptr;  // of the search going on
   bool event_ = false;  // what the completion event handle points at
 };
 

@@ -102,5 +102,22 @@ TEST(RecordingLoader, ACutAnywhereInTheLastBytesReplaysOrIsRefusedClearly) {
   }
 }
 
+// The search for the card ends where the recorded adapter list does, even
+// asked before the recorded time or beyond a list cut short.
+TEST(RecordingLoader, TheAdapterListEndsWhereTheRecordedOneDoes) {
+  ManualClock clock;
+  testing::RecordingUi ui;
+  CAdapter adapter;
+  adapter.Connect(std::make_unique<ReplayCard>(
+                      ParseRecording("{\"recording\":1}\n[\"first\",5,0,\"A\"]\n"
+                                     "[\"next\",5,0,\"B\"]\n",
+                                     "rec.json"),
+                      clock),
+                  ui);
+  adapter.FindInputAdapter();
+  EXPECT_EQ(ui.messages, std::vector<std::string>{"|Can not find the PC card WLAN"});
+  EXPECT_STREQ(adapter.AdapterName, "B");
+}
+
 }  // namespace
 }  // namespace quoril
