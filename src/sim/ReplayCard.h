@@ -52,7 +52,7 @@ class ReplayCard final : public NdisLibrary {
   std::vector<recording::Ordinal> requestOrdinals_;  // by request
   std::map<std::string, recording::Ordinal, std::less<>> callOrdinals_;
   const RecordedCall* lastNext_ = nullptr;  // of the search going on
-  bool event_ = false;  // what the completion event handle points at
+  bool event_ = false;                      // what the completion event handle points at
 };
 
 }  // namespace quoril

@@ -108,12 +108,12 @@ TEST(RecordingLoader, TheAdapterListEndsWhereTheRecordedOneDoes) {
   ManualClock clock;
   testing::RecordingUi ui;
   CAdapter adapter;
-  adapter.Connect(std::make_unique<ReplayCard>(
-                      ParseRecording("{\"recording\":1}\n[\"first\",5,0,\"A\"]\n"
-                                     "[\"next\",5,0,\"B\"]\n",
-                                     "rec.json"),
-                      clock),
-                  ui);
+  adapter.Connect(
+      std::make_unique<ReplayCard>(ParseRecording("{\"recording\":1}\n[\"first\",5,0,\"A\"]\n"
+                                                  "[\"next\",5,0,\"B\"]\n",
+                                                  "rec.json"),
+                                   clock),
+      ui);
   adapter.FindInputAdapter();
   EXPECT_EQ(ui.messages, std::vector<std::string>{"|Can not find the PC card WLAN"});
   EXPECT_STREQ(adapter.AdapterName, "B");
