@@ -3,11 +3,17 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
 #include "AllocationCounter.h"
 #include "SimulatedRig.h"
 #include "airscan/ScanTick.h"
 #include "antenna/ChartSweep.h"
 #include "app/PollTick.h"
+#include "sim/RecordingLoader.h"
 
 namespace quoril::bench {
 namespace {
@@ -52,6 +58,58 @@ void BM_PollTick(benchmark::State& state) {
   CountAllocations(state, allocations);
 }
 BENCHMARK(BM_PollTick);
+
+// The same poll with the card recorded into a file. The first polls, which
+// meet every request for the first time, are neither timed nor counted. A real poll has
+// 300 ms around it for the recorder's writer; here it gets 2 ms after every
+// 200 polls, untimed, so that what is timed is the poll's own share.
+void BM_PollTickRecorded(benchmark::State& state) {
+  SimulatedRig rig(kDefaultScenario, std::tmpfile());
+  for (int i = 0; i < 10; ++i) {
+    RunPollTick(rig.adapter);
+    rig.clock.Advance(Millis{300});
+  }
+  // The writer meets them on its next round.
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  const AllocationScope allocations;
+  std::int64_t polls = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(RunPollTick(rig.adapter));
+    rig.clock.Advance(Millis{300});
+    if (++polls % 200 == 0) {
+      state.PauseTiming();
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+      state.ResumeTiming();
+    }
+  }
+  CountAllocations(state, allocations);
+}
+BENCHMARK(BM_PollTickRecorded);
+
+// An hour of polls on the office scenario, recorded, as the text of the file.
+std::string RecordedHour() {
+  const std::string path = "quoril-bench-hour.json";
+  {
+    SimulatedRig rig(kDefaultScenario, std::fopen(path.c_str(), "wb"));
+    for (int tick = 0; tick < 12'000; ++tick) {
+      RunPollTick(rig.adapter);
+      rig.clock.Advance(Millis{300});
+    }
+  }
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  std::remove(path.c_str());
+  return std::move(text).str();
+}
+
+// Reading that hour back for the replaying card.
+void BM_RecordingLoad(benchmark::State& state) {
+  const std::string text = RecordedHour();
+  for (auto _ : state) benchmark::DoNotOptimize(ParseRecording(text, "hour.json"));
+  state.counters["bytes"] = static_cast<double>(text.size());
+}
+BENCHMARK(BM_RecordingLoad)->Unit(benchmark::kMillisecond);
 
 // One air-scan tick in the core: refresh, computation, tuning.
 void BM_ScanTickCore(benchmark::State& state) {

@@ -136,26 +136,30 @@ void CAdapter::CloseInputAdapter() {
 
 bool CAdapter::PacketGetAddress(AdapterHandle adapter, CompletionRecord& completion,
                                 std::span<std::uint8_t, 6> destination) {
-  return Make(adapter, NdisRequestType::kQuery, kOidCurrentAddress, destination, completion) != 0;
+  return Make(adapter, NdisRequestType::kQuery, kOidCurrentAddress, destination, 0, completion) !=
+         0;
 }
 
 bool CAdapter::PacketGetChanel(AdapterHandle adapter, CompletionRecord& completion,
                                std::span<std::uint8_t, 8192> destination) {
   static constexpr std::uint8_t kHeader[] = {0x08, 0x00, Lo(kRecordSignal), Hi(kRecordSignal)};
   std::memcpy(destination.data(), kHeader, sizeof kHeader);
-  nNdisStatus = Make(adapter, NdisRequestType::kQuery, kOidRecord, destination, completion);
+  nNdisStatus =
+      Make(adapter, NdisRequestType::kQuery, kOidRecord, destination, sizeof kHeader, completion);
   return nNdisStatus != 0;
 }
 
 // --- Issuing ----------------------------------------------------------------
 
 std::uint32_t CAdapter::Make(AdapterHandle adapter, NdisRequestType type, std::uint32_t oid,
-                             std::span<std::uint8_t> buffer, CompletionRecord& completion) {
+                             std::span<std::uint8_t> buffer, std::size_t sent,
+                             CompletionRecord& completion) {
   NdisRequest request;
   request.type = type;
   request.oid = oid;
   request.buffer = buffer.data();
   request.length = static_cast<std::uint32_t>(buffer.size());
+  request.sent = static_cast<std::uint32_t>(sent);
   return library_->MakeNdisRequest(adapter, request, completion, 1);
 }
 
@@ -163,7 +167,7 @@ std::uint32_t CAdapter::Issue(NdisRequestType type, std::uint32_t oid,
                               std::span<std::uint8_t> buffer,
                               std::span<const std::uint8_t> header) {
   std::memcpy(buffer.data(), header.data(), header.size());
-  nNdisStatus = Make(hInputAdapter, type, oid, buffer, m_Overlapped);
+  nNdisStatus = Make(hInputAdapter, type, oid, buffer, header.size(), m_Overlapped);
   return nNdisStatus;
 }
 

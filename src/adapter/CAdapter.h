@@ -98,7 +98,8 @@ class CAdapter {
   std::uint32_t Issue(NdisRequestType type, std::uint32_t oid, std::span<std::uint8_t> buffer,
                       std::span<const std::uint8_t> header);
   std::uint32_t Make(AdapterHandle adapter, NdisRequestType type, std::uint32_t oid,
-                     std::span<std::uint8_t> buffer, CompletionRecord& completion);
+                     std::span<std::uint8_t> buffer, std::size_t sent,
+                     CompletionRecord& completion);
   bool Probe();
   void ReadRegister(Buffer& buffer, std::uint8_t reg);
   void ReadRecord(std::span<std::uint8_t> buffer, std::uint16_t record, std::uint8_t length);

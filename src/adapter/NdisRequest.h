@@ -30,6 +30,10 @@ struct NdisRequest {
   std::uint32_t length = 0;
   std::uint32_t bytesWritten = 0;
   std::uint32_t bytesNeeded = 0;
+  // How many leading bytes of the buffer the program wrote for this request;
+  // the rest is what an earlier answer left. For observers (trace,
+  // recording); not part of the record the library receives.
+  std::uint32_t sent = 0;
 
   // Writes the fields the program sets into `record`; the reserved bytes are
   // left as they are. `bufferAddress` is the 32-bit address the library sees.

@@ -5,7 +5,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <span>
 
 namespace quoril::catalogue {
 
@@ -54,9 +53,5 @@ inline constexpr std::size_t kRecordValueOffset = 4;
 inline constexpr std::size_t kRegisterValueOffset = 2;
 inline constexpr std::size_t kCounterValueOffset = 12;
 inline constexpr std::size_t kSignalOffset = 6;  // in the 0xFD43 answer
-
-// How many leading bytes of a buffer the program writes for a request with
-// this OID and these first bytes (for traces: the rest is a stale answer).
-std::size_t RequestHeaderLength(std::uint32_t oid, std::span<const std::uint8_t> buffer);
 
 }  // namespace quoril::catalogue

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <array>
 
-#include "adapter/RequestCatalogue.h"
-
 namespace quoril {
 namespace {
 
 // Enough for every value the program reads: records to byte 9, counters to 15.
 constexpr std::size_t kAnswerBytes = 16;
+// The program sends at most six bytes; a longer header is shown cut.
+constexpr std::size_t kSentBytes = 16;
 
 void PrintHex(std::FILE* out, const std::uint8_t* bytes, std::size_t n) {
   if (n == 0) std::fputs("-", out);
@@ -59,9 +59,10 @@ std::uint32_t TracingNdisLibrary::GetLastError() {
 
 std::uint32_t TracingNdisLibrary::MakeNdisRequest(AdapterHandle adapter, const NdisRequest& request,
                                                   CompletionRecord& completion, int wait) {
-  std::array<std::uint8_t, 8> sent{};
-  const std::size_t sentLength = catalogue::RequestHeaderLength(
-      request.oid, {request.buffer, request.buffer ? request.length : 0u});
+  // The answer may overwrite what was sent, so it is kept first.
+  std::array<std::uint8_t, kSentBytes> sent{};
+  const std::size_t sentLength =
+      request.buffer ? std::min<std::size_t>({request.sent, request.length, sent.size()}) : 0;
   std::copy_n(request.buffer, sentLength, sent.begin());
 
   const std::uint32_t status = inner_->MakeNdisRequest(adapter, request, completion, wait);

@@ -35,6 +35,8 @@ int CWlanApp::Start(const CommandLine& options, Platform& platform, CAdapter& ad
   CardOptions cardOptions;
   if (options_.simulate) cardOptions.simulate = options_.scenario;
   cardOptions.trace = options_.trace;
+  cardOptions.record = options_.record;
+  cardOptions.maskAddresses = options_.recordMaskAddresses;
   Card card;
   try {
     card = SetUpCard(cardOptions);

@@ -3,12 +3,17 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <utility>
+#include <variant>
 
+#include "adapter/RecordingNdisLibrary.h"
 #include "adapter/TracingNdisLibrary.h"
 #ifdef _WIN32
 #include "adapter/Win32NdisLibrary.h"
 #endif
+#include "sim/RecordingLoader.h"
+#include "sim/ReplayCard.h"
 #include "sim/ScenarioLoader.h"
 #include "sim/SimulatedCard.h"
 
@@ -86,12 +91,37 @@ class OwningLibrary final : public NdisLibrary {
   std::unique_ptr<NdisLibrary> inner_;
 };
 
-Scenario LoadSimulation(const std::string& name) {
+// A built-in scenario, or a file that is a scenario or a recording.
+std::variant<Scenario, Recording> LoadSimulation(const std::string& name) {
+  const std::string_view chosen = name.empty() ? kDefaultScenario : std::string_view(name);
   try {
-    return LoadScenario(name.empty() ? kDefaultScenario : std::string_view(name));
+    if (!BuiltinScenarioText(chosen).empty()) return LoadScenario(chosen);
+    const std::string text = ReadSimulationFile(chosen);
+    if (LooksLikeRecording(text)) return ParseRecording(text, chosen);
+    return ParseScenarioFile(text, chosen);
   } catch (const ScenarioError& e) {
     throw CardSetupError(e.what());
   }
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code error;
+  return std::filesystem::equivalent(a, b, error) && !error;
+}
+
+// The recording file, after the checks that keep a replayed file whole.
+std::FILE* OpenRecording(const CardOptions& options) {
+  const std::string& path = options.record;
+  const bool replaysFile = options.simulate && BuiltinScenarioText(*options.simulate).empty();
+  if (replaysFile && SameFile(path, *options.simulate)) {
+    throw CardSetupError("cannot record into '" + path + "': it is the file being replayed");
+  }
+  // Binary: the same line ends on every system.
+  std::FILE* f = std::fopen(path.c_str(), "wb");
+  if (!f) {
+    throw CardSetupError("cannot write the recording file '" + path + "': " + std::strerror(errno));
+  }
+  return f;
 }
 
 }  // namespace
@@ -115,14 +145,32 @@ Card SetUpCard(const CardOptions& options) {
     card.description = std::move(real.description);
     card.libraryProblem = std::move(real.problem);
   } else {
-    const Scenario scenario = LoadSimulation(options.simulate.value_or(""));
+    const std::string name = options.simulate.value_or("");
+    auto simulation = LoadSimulation(name);
     card.simulated = true;
-    card.description = "simulated card, scenario " + scenario.name;
-    // The card keeps its own copy of the scenario.
-    inner = MakeSimulatedCard(scenario, *card.clock);
+    if (auto* recording = std::get_if<Recording>(&simulation)) {
+      card.description = "simulated card, recording " + name;
+      if (recording->cutOff) {
+        std::fprintf(stderr, "%s: the last line is cut off; replaying up to the line before\n",
+                     name.c_str());
+      }
+      inner = std::make_unique<ReplayCard>(std::move(*recording), *card.clock);
+    } else {
+      const Scenario& scenario = std::get<Scenario>(simulation);
+      card.description = "simulated card, scenario " + scenario.name;
+      // The card keeps its own copy of the scenario.
+      inner = MakeSimulatedCard(scenario, *card.clock);
+    }
   }
 
   TraceFile trace = OpenTrace(options.trace);
+  if (!options.record.empty()) {
+    auto recorder = std::make_unique<RecordingNdisLibrary>(
+        std::move(inner), OpenRecording(options), options.record, *card.clock,
+        RecordingNdisLibrary::Options{options.maskAddresses});
+    card.finishRecording = [recorder = recorder.get()] { recorder->Finish(); };
+    inner = std::move(recorder);
+  }
   if (trace) {
     inner = std::make_unique<TracingNdisLibrary>(std::move(inner), trace.get(), *card.clock);
   }

@@ -1,9 +1,11 @@
 #pragma once
 // Builds what the programs talk to from their start-up options: the card
 // boundary (the real request library where there is one, otherwise the
-// simulated card with its scenario), wrapped in the trace when asked for, and
-// the clock the timers run on. Shared by the windows and the terminal.
+// simulated card with its scenario or the recording it replays), wrapped in
+// the recorder and the trace when asked for, and the clock the timers run on.
+// Shared by the windows and the terminal.
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -25,10 +27,16 @@ struct CardOptions {
   // time runs on it too, so that a run is instant and repeatable; a real card
   // keeps its own time and is simply polled back to back.
   bool fast = false;
+  // Empty: no recording. Otherwise a file, created or emptied, that records
+  // every call to the card for `simulate` to replay (docs/recordings.md).
+  // (Initialised, so that callers may leave the recording options out.)
+  std::string record{};
+  // Station addresses and BSS IDs appear in the recording as stand-ins.
+  bool maskAddresses = false;
 };
 
-// Bad scenario, unwritable trace file: what() is a
-// message for the user.
+// Bad scenario or recording, unwritable trace or recording file: what() is
+// a message for the user.
 class CardSetupError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
@@ -47,9 +55,14 @@ struct Card {
   // simulated card. The adapter's user interface adds it to the no-card
   // message.
   std::string libraryProblem;
+  // Writes the recording out and ends it, for an end of the process that
+  // skips destructors; empty when there is no recording. Call it only while
+  // `library` lives.
+  std::function<void()> finishRecording;
 };
 
-// Throws CardSetupError.
+// Throws CardSetupError. A recording whose last line was cut off is
+// replayed up to the line before, which is said once on standard error.
 Card SetUpCard(const CardOptions& options);
 
 // Whether this build can reach a real card.

@@ -13,12 +13,17 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, CommandLi
   app.set_version_flag("--version", std::string("quoril ") + QUORIL_VERSION);
   CLI::Option* simulate =
       app.add_option("--simulate", out.scenario,
-                     "Run on the simulated card, with a built-in scenario NAME or a JSON FILE "
-                     "(the default where no real card library is present)")
+                     "Run on the simulated card, with a built-in scenario NAME, a JSON FILE or a "
+                     "recording to replay (the default where no real card library is present)")
           ->expected(0, 1)
           ->type_name("NAME|FILE");
   app.add_option("--trace", out.trace, "Write every card request to FILE ('-': standard error)")
       ->type_name("FILE");
+  app.add_option("--record", out.record,
+                 "Record every call to the card into FILE, for --simulate=FILE to replay")
+      ->type_name("FILE");
+  app.add_flag("--record-mask-addresses", out.recordMaskAddresses,
+               "In the recording, replace station addresses and BSS IDs by stand-ins");
   app.add_option("--screenshot", out.screenshots)->group("");
   app.add_option("--quit-after", out.quitAfterMs)->group("")->check(CLI::PositiveNumber);
 

@@ -11,12 +11,14 @@
 namespace quoril {
 
 struct CommandLine {
-  bool simulate = false;          // --simulate[=NAME|FILE]
-  std::string scenario;           // its value; empty: the default scenario
-  std::string trace;              // --trace=FILE, "-" for standard error
-  std::string screenshots;        // --screenshot=DIR: picture each window and end
-  int quitAfterMs = 0;            // --quit-after=MS: Exit after that long (tests)
-  std::vector<std::string> rest;  // the program's name first, then the toolkit's arguments
+  bool simulate = false;             // --simulate[=NAME|FILE]
+  std::string scenario;              // its value; empty: the default scenario
+  std::string trace;                 // --trace=FILE, "-" for standard error
+  std::string record;                // --record=FILE
+  bool recordMaskAddresses = false;  // --record-mask-addresses
+  std::string screenshots;           // --screenshot=DIR: picture each window and end
+  int quitAfterMs = 0;               // --quit-after=MS: Exit after that long (tests)
+  std::vector<std::string> rest;     // the program's name first, then the toolkit's arguments
 };
 
 // Fills `out`. Returns the exit status when the command line is handled

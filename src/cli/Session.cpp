@@ -4,7 +4,9 @@ namespace quoril::cli {
 
 Session::Session(const CardOptions& options) : Session(SetUpCard(options)) {}
 
-Session::Session(Card card) : clock_(card.clock), ui_(stderr, std::move(card.libraryProblem)) {
+Session::Session(Card card)
+    : clock_(card.clock),
+      ui_(std::move(card.libraryProblem), std::move(card.finishRecording)) {
   adapter_.Connect(std::move(card.library), ui_);
 }
 

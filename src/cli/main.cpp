@@ -20,7 +20,7 @@ using namespace quoril::cli;
 
 constexpr const char* kExitStatuses =
     "Exit status: 0 done (or Ctrl-C), 1 the card could not be set up, 2 bad command line, "
-    "scenario or trace file, 3 no card found, 4 \"WLAN Driver OFF\" ended the monitor.";
+    "scenario, recording or trace file, 3 no card found, 4 \"WLAN Driver OFF\" ended the monitor.";
 
 // What every command shares: where the card comes from, the trace, the clock.
 struct CardFlags {
@@ -33,14 +33,20 @@ struct CardFlags {
         command
             .add_option("--simulate", simulate,
                         "Use the simulated card: a built-in scenario (office, weak-link, adhoc, "
-                        "lost-link, bad-antenna, no-card, driver-off, slow-driver) or a "
-                        "scenario file; alone, the office scenario")
+                        "lost-link, bad-antenna, no-card, driver-off, slow-driver), a "
+                        "scenario file or a recording to replay; alone, the office scenario")
             ->expected(0, 1)
             ->type_name("NAME|FILE");
     command
         .add_option("--trace", card.trace,
                     "Write one line per card request to FILE ('-' for standard error)")
         ->type_name("FILE");
+    command
+        .add_option("--record", card.record,
+                    "Record every call to the card into FILE, for --simulate=FILE to replay")
+        ->type_name("FILE");
+    command.add_flag("--record-mask-addresses", card.maskAddresses,
+                     "In the recording, replace station addresses and BSS IDs by stand-ins");
     command.add_flag("--fast", card.fast,
                      "Let time pass without waiting: with the simulated card a run is instant "
                      "and the same every time; a real card is polled back to back");

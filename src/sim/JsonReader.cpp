@@ -54,6 +54,15 @@ std::optional<std::int64_t> ParseHex(const std::string& text) {
 
 }  // namespace
 
+std::string JsonSyntaxProblem(const nlohmann::json::parse_error& error) {
+  std::string message = error.what();
+  for (std::string_view marker : {"syntax error", "parse error"}) {
+    const std::size_t at = message.find(marker, message.find(']'));
+    if (at != std::string::npos) return message.substr(at);
+  }
+  return message;
+}
+
 JsonField::JsonField(const nlohmann::json& value, std::string path, std::string_view source)
     : value_(&value), path_(std::move(path)), source_(source) {}
 

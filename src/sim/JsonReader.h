@@ -14,6 +14,10 @@
 
 namespace quoril {
 
+// The parser's own description of a syntax error, without its prefix and
+// its own idea of the place.
+std::string JsonSyntaxProblem(const nlohmann::json::parse_error& error);
+
 class JsonField {
  public:
   // `source` names the document in messages and must outlive the field.

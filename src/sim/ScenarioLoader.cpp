@@ -332,22 +332,12 @@ std::string Place(std::string_view text, std::size_t byte) {
   return std::to_string(line) + ":" + std::to_string(column);
 }
 
-// The library's own description without its prefix and its own place.
-std::string SyntaxProblem(const nlohmann::json::parse_error& error) {
-  std::string message = error.what();
-  for (std::string_view marker : {"syntax error", "parse error"}) {
-    const std::size_t at = message.find(marker, message.find(']'));
-    if (at != std::string::npos) return message.substr(at);
-  }
-  return message;
-}
-
 nlohmann::json ParseDocument(std::string_view text, std::string_view source) {
   try {
     return nlohmann::json::parse(text.begin(), text.end(), nullptr, true, true);
   } catch (const nlohmann::json::parse_error& error) {
     throw ScenarioError(std::string(source) + ":" + Place(text, error.byte) + ": " +
-                        SyntaxProblem(error));
+                        JsonSyntaxProblem(error));
   } catch (const nlohmann::json::exception& error) {
     // A number too large for a double has no place in the library's report.
     const std::string message = error.what();
@@ -408,6 +398,10 @@ Scenario LoadScenario(std::string_view nameOrPath) {
     if (scenario.name.empty()) scenario.name = std::string(nameOrPath);
     return scenario;
   }
+  return ParseScenarioFile(ReadSimulationFile(nameOrPath), nameOrPath);
+}
+
+std::string ReadSimulationFile(std::string_view nameOrPath) {
   const std::string path(nameOrPath);
   std::error_code ignored;
   if (std::filesystem::is_directory(path, ignored)) {
@@ -428,7 +422,11 @@ Scenario LoadScenario(std::string_view nameOrPath) {
   std::ostringstream content;
   content << file.rdbuf();
   if (file.bad()) throw ScenarioError(path + ": cannot read the scenario file");
-  Scenario scenario = ParseScenario(content.str(), path);
+  return std::move(content).str();
+}
+
+Scenario ParseScenarioFile(std::string_view text, std::string_view path) {
+  Scenario scenario = ParseScenario(text, path);
   if (scenario.name.empty()) scenario.name = StemOf(path);
   return scenario;
 }

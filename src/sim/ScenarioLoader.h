@@ -34,4 +34,13 @@ Scenario LoadScenario(std::string_view nameOrPath);
 // Throws ScenarioError.
 Scenario ParseScenario(std::string_view text, std::string_view source);
 
+// The content of the file `nameOrPath` (a scenario or a recording). Throws
+// ScenarioError saying why it cannot be read; for a name that is no file
+// the message lists the built-in scenarios.
+std::string ReadSimulationFile(std::string_view nameOrPath);
+
+// ParseScenario on the content of the file `path`; a scenario without a name
+// is named after the file.
+Scenario ParseScenarioFile(std::string_view text, std::string_view path);
+
 }  // namespace quoril

@@ -4,7 +4,6 @@
 
 #include "adapter/AdapterRegistryRecord.h"
 #include "adapter/NdisRequest.h"
-#include "adapter/RequestCatalogue.h"
 
 namespace quoril {
 namespace {
@@ -50,14 +49,6 @@ TEST(AdapterRegistryRecordLayout, NameAtByte520CutToFitAndAlwaysBounded) {
 
   record.bytes.fill('y');  // a library that left no terminator
   EXPECT_EQ(record.Name().size(), AdapterRegistryRecord::kNameCapacity);
-}
-
-TEST(RequestCatalogue, HeaderLengthNeverExceedsTheBuffer) {
-  const std::uint8_t write[] = {0x31, 0, 0x3E, 0, 0x80, 0};
-  EXPECT_EQ(catalogue::RequestHeaderLength(catalogue::kOidCommand, write), 5u);
-  EXPECT_EQ(catalogue::RequestHeaderLength(catalogue::kOidCommand, {write, 2}), 2u);
-  EXPECT_EQ(catalogue::RequestHeaderLength(catalogue::kOidCurrentAddress, write), 0u);
-  EXPECT_EQ(catalogue::RequestHeaderLength(catalogue::kOidCommand, {}), 0u);
 }
 
 }  // namespace

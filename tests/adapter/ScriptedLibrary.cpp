@@ -1,5 +1,6 @@
 #include "adapter/ScriptedLibrary.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "adapter/RequestCatalogue.h"
@@ -45,9 +46,7 @@ std::uint32_t ScriptedLibrary::MakeNdisRequest(AdapterHandle adapter, const Ndis
   call.type = request.type;
   call.oid = request.oid;
   call.length = request.length;
-  const std::size_t n =
-      catalogue::RequestHeaderLength(request.oid, {request.buffer, request.length});
-  call.sent.assign(request.buffer, request.buffer + n);
+  call.sent.assign(request.buffer, request.buffer + std::min(request.sent, request.length));
   if (completion.hEvent == nullptr || wait != 1) call.what = "request-without-event";
   log.push_back(call);
 

@@ -97,7 +97,7 @@ TEST_F(ChartSweepTest, APaintRestartsAtChannelOneAndAStepMeasuresRecordsAndTunes
   for (const auto* call : card.library().Requests()) sent.push_back(testing::Hex(call->sent));
   EXPECT_EQ(sent,
             (std::vector<std::string>{"38 0e ff ff 00 00", "31 00 3e 00 80", "38 0e ff ff 00 00",
-                                      "30 00 74 00", "38 08 02 00 00 00"}));
+                                      "30 00 74 00 00", "38 08 02 00 00 00"}));
   // Pixel, the black X, then the line from the origin.
   EXPECT_EQ(step.ops[0].to, (Pixel{30, 176}));
   EXPECT_EQ(step.ops[1].from, (Pixel{28, 178}));

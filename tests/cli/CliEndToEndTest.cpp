@@ -157,6 +157,7 @@ TEST(CliAntenna, EachSweepEndsWithTheReportAndTheStopCommandEndsTheTest) {
   EXPECT_EQ(lines[13]["report"]["values"].size(), 14u);
   const std::vector<std::string> trace = run.ErrLines();
   EXPECT_EQ(Sent(trace.at(Find(trace, "sent=08 00 43 fd") + 1)), "38 0e ff ff 00 00");
+  EXPECT_EQ(Matching(trace, "sent=30 00 74 00 00 ").size(), 28u);  // the test's own read
   EXPECT_EQ(Sent(trace[trace.size() - 2]), "38 0f 20 00 00 00");
 
   const CliRun bad = RunCli("antenna --simulate=bad-antenna --fast --count=1");

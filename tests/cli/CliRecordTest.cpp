@@ -1,0 +1,94 @@
+// quoril-cli records a session and replays it: the replay prints what the
+// session printed, traces the same card calls and ends the same way.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "cli/CliRun.h"
+#include "sim/RecordingLoader.h"
+
+namespace quoril::testing {
+namespace {
+
+using ::testing::HasSubstr;
+
+struct Session {
+  CliRun run;
+  std::string trace;
+};
+
+Session Traced(const std::string& arguments, const TempFile& trace) {
+  Session session{RunCli(arguments + " --trace=" + trace.Path()), {}};
+  session.trace = ReadFile(trace.Path());
+  return session;
+}
+
+TEST(CliRecord, EveryScenarioAndCommandReplaysAsItRan) {
+  const TempFile recording("replay.json");
+  const TempFile traceLive("live.trace");
+  const TempFile traceReplay("replay.trace");
+  const char* commands[] = {"monitor --count=40", "monitor --count=40 --power=20", "scan --count=2",
+                            "antenna --count=1"};
+  for (const char* scenario : {"office", "weak-link", "adhoc", "lost-link", "bad-antenna",
+                               "no-card", "driver-off", "slow-driver"}) {
+    for (const char* command : commands) {
+      const std::string args = std::string(command) + " --fast --json";
+      const Session live =
+          Traced(args + " --simulate=" + scenario + " --record=" + recording.Path(), traceLive);
+      const Session replay = Traced(args + " --simulate=" + recording.Path(), traceReplay);
+      const std::string what = std::string(scenario) + ": " + command;
+      EXPECT_EQ(replay.run.out, live.run.out) << what;
+      EXPECT_EQ(replay.run.err, live.run.err) << what;
+      EXPECT_EQ(replay.run.status, live.run.status) << what;
+      EXPECT_EQ(replay.trace, live.trace) << what;
+    }
+  }
+}
+
+// The texts that show an address, with the address cut out.
+std::string WithoutAddresses(const std::string& text) {
+  return std::regex_replace(text, std::regex("([0-9a-f]{2}:){5}[0-9a-f]{2}"), "<address>");
+}
+
+TEST(CliRecord, MaskedRecordingsHideEveryAddressAndShowTheSameTexts) {
+  const TempFile recording("masked.json");
+  const CliRun live = RunCli("raw --simulate --record-mask-addresses --record=" + recording.Path());
+  const std::string text = ReadFile(recording.Path());
+  for (const char* address : {"00601df01234", "00601d0a0b0c", "601df01234", "601d0a0b0c"})
+    EXPECT_EQ(text.find(address), std::string::npos) << address;
+  EXPECT_TRUE(ParseRecording(text, "masked").maskedAddresses);
+
+  const CliRun replay = RunCli("raw --simulate=" + recording.Path());
+  EXPECT_NE(replay.out, live.out);
+  EXPECT_EQ(WithoutAddresses(replay.out), WithoutAddresses(live.out));
+  EXPECT_THAT(RunCli("probe --simulate=" + recording.Path()).out,
+              HasSubstr("Address: 02:00:00:00:00:01"));
+}
+
+TEST(CliRecord, ACutRecordingIsSaidOnceAndABadOneEndsTheCommand) {
+  const TempFile recording("cut.json");
+  const CliRun live = RunCli("monitor --simulate --fast --count=5 --record=" + recording.Path());
+  const std::string text = ReadFile(recording.Path());
+  const TempFile cut("cut-short.json", text.substr(0, text.size() - 3));
+  const CliRun replay = RunCli("monitor --simulate=" + cut.Path() + " --fast --count=5");
+  EXPECT_EQ(replay.status, 0);
+  EXPECT_EQ(replay.out, live.out);
+  EXPECT_EQ(replay.ErrLines(),
+            std::vector<std::string>{
+                cut.Path() + ": the last line is cut off; replaying up to the line before"});
+
+  const TempFile bad("bad-recording.json", text.substr(0, text.find('\n') + 1) + "[9,0,0]\n");
+  const CliRun refused = RunCli("monitor --simulate=" + bad.Path() + " --fast --count=5");
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_EQ(refused.out, "");
+  EXPECT_THAT(refused.err, HasSubstr(bad.Path() + ":2: /0: no request 9"));
+  // Recording over the file being replayed would lose it.
+  EXPECT_EQ(RunCli("probe --simulate=" + recording.Path() + " --record=" + recording.Path()).status,
+            2);
+  EXPECT_EQ(ReadFile(recording.Path()), text);
+}
+
+}  // namespace
+}  // namespace quoril::testing

@@ -1,0 +1,123 @@
+// Recordings as a crash, a newer program or a hand may leave them: each is
+// replayed, or refused with one line naming the place and the problem.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "adapter/CAdapter.h"
+#include "adapter/RecordingNdisLibrary.h"
+#include "adapter/ScriptedLibrary.h"
+#include "sim/RecordingLoader.h"
+#include "sim/ReplayCard.h"
+#include "sim/SimulatedCard.h"
+
+namespace quoril {
+namespace {
+
+using ::testing::HasSubstr;
+
+// A few polls of the office, recorded.
+std::string OfficeRecording() {
+  const auto path = std::filesystem::temp_directory_path() / "quoril-loader-office.json";
+  {
+    ManualClock clock;
+    testing::RecordingUi ui;
+    CAdapter adapter;
+    adapter.Connect(std::make_unique<RecordingNdisLibrary>(
+                        MakeSimulatedCard(LoadScenario("office"), clock),
+                        std::fopen(path.string().c_str(), "wb"), path.string(), clock,
+                        RecordingNdisLibrary::Options{}),
+                    ui);
+    adapter.FindInputAdapter();
+    for (int tick = 0; tick < 5; ++tick) {
+      clock.Advance(Millis{300});
+      adapter.PacketGetStatus();
+    }
+  }
+  std::ostringstream text;
+  text << std::ifstream(path, std::ios::binary).rdbuf();
+  std::filesystem::remove(path);
+  return text.str();
+}
+
+std::string Problem(const std::string& text) {
+  try {
+    ParseRecording(text, "rec.json");
+  } catch (const ScenarioError& error) {
+    return error.what();
+  }
+  return "accepted";
+}
+
+TEST(RecordingLoader, MalformedFilesNameThePlaceAndTheProblem) {
+  const std::string header = "{\"recording\":1}\n";
+  const std::string define = "[\"request\",0,\"query\",\"0xff010183\",6,\"3000\"]\n";
+  const std::pair<std::string, std::string> cases[] = {
+      {"", "rec.json: empty"},
+      {"{\"recording\":2}\n", "rec.json:1: /recording: recorded in format 2 by a newer version"},
+      {"{\"recording\":1,\"extra\":0}\n", "rec.json:1: /extra: unknown key"},
+      {header + "[0,0,0]\n", "rec.json:2: /0: no request 0 is defined"},
+      {header + "[1,0\n[0,0,0]\n", "rec.json:2:5: syntax error"},
+      {header + define + "[0,0,0,\"5:0102\"]\n", "rec.json:3: /3: byte 6 lies beyond the 6-byte"},
+      {header + define + "[0,0,0,\"4:01 \"]\n", "rec.json:3: /3: expected the bytes written"},
+      {header + define + "[0,9,0]\n[0,8,0]\n", "rec.json:4: top level: not later than"},
+      {header + define + "[0,9,0]\n[0,9,0,{\"k\":1}]\n", "rec.json:4: /3/k: unknown key"},
+      {header + define + "[\"request\",1,\"query\",\"0xff010183\",6,\"3000\"]\n",
+       "rec.json:3: top level: defines request 0 again"},
+      {header + "[\"opened\",0,0]\n", "rec.json:2: /0: unknown entry \"opened\""},
+      {header + "[\"open\",0,\"\\u0100\",1]\n", "rec.json:2: /2: expected a name of bytes"},
+  };
+  for (const auto& [text, problem] : cases) EXPECT_THAT(Problem(text), HasSubstr(problem)) << text;
+}
+
+TEST(RecordingLoader, ACutAnywhereInTheLastBytesReplaysOrIsRefusedClearly) {
+  const std::string text = OfficeRecording();
+  ASSERT_TRUE(LooksLikeRecording(text));
+  ASSERT_GT(text.size(), 200u);
+  for (std::size_t cut = text.size() - 200; cut <= text.size(); ++cut) {
+    const std::string part = text.substr(0, cut);
+    Recording recording;
+    try {
+      recording = ParseRecording(part, "rec.json");
+    } catch (const ScenarioError& error) {
+      ADD_FAILURE() << "cut at " << cut << ": " << error.what();
+      continue;
+    }
+    EXPECT_EQ(recording.cutOff, part.back() != '\n' && part.back() != ']') << cut;
+    ManualClock clock;
+    testing::RecordingUi ui;
+    CAdapter adapter;
+    adapter.Connect(std::make_unique<ReplayCard>(std::move(recording), clock), ui);
+    adapter.FindInputAdapter();
+    for (int tick = 0; tick < 6; ++tick) {
+      clock.Advance(Millis{300});
+      adapter.PacketGetStatus();
+    }
+    EXPECT_EQ(ui.messages, std::vector<std::string>{}) << cut;
+  }
+}
+
+// The search for the card ends where the recorded adapter list does, even
+// asked before the recorded time or beyond a list cut short.
+TEST(RecordingLoader, TheAdapterListEndsWhereTheRecordedOneDoes) {
+  ManualClock clock;
+  testing::RecordingUi ui;
+  CAdapter adapter;
+  adapter.Connect(
+      std::make_unique<ReplayCard>(ParseRecording("{\"recording\":1}\n[\"first\",5,0,\"A\"]\n"
+                                                  "[\"next\",5,0,\"B\"]\n",
+                                                  "rec.json"),
+                                   clock),
+      ui);
+  adapter.FindInputAdapter();
+  EXPECT_EQ(ui.messages, std::vector<std::string>{"|Can not find the PC card WLAN"});
+  EXPECT_STREQ(adapter.AdapterName, "B");
+}
+
+}  // namespace
+}  // namespace quoril
