@@ -54,16 +54,17 @@ std::string WithoutAddresses(const std::string& text) {
 
 TEST(CliRecord, MaskedRecordingsHideEveryAddressAndShowTheSameTexts) {
   const TempFile recording("masked.json");
-  const CliRun live = RunCli("raw --simulate --record-mask-addresses --record=" + recording.Path());
+  const CliRun live =
+      RunCli("raw --simulate --fast --record-mask-addresses --record=" + recording.Path());
   const std::string text = ReadFile(recording.Path());
   for (const char* address : {"00601df01234", "00601d0a0b0c", "601df01234", "601d0a0b0c"})
     EXPECT_EQ(text.find(address), std::string::npos) << address;
   EXPECT_TRUE(ParseRecording(text, "masked").maskedAddresses);
 
-  const CliRun replay = RunCli("raw --simulate=" + recording.Path());
+  const CliRun replay = RunCli("raw --fast --simulate=" + recording.Path());
   EXPECT_NE(replay.out, live.out);
   EXPECT_EQ(WithoutAddresses(replay.out), WithoutAddresses(live.out));
-  EXPECT_THAT(RunCli("probe --simulate=" + recording.Path()).out,
+  EXPECT_THAT(RunCli("probe --fast --simulate=" + recording.Path()).out,
               HasSubstr("Address: 02:00:00:00:00:01"));
 }
 
