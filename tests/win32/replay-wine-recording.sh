@@ -5,18 +5,20 @@
 # status (Windows line ends aside).
 #
 # replay-wine-recording.sh NATIVE_CLI WINDOWS_CLI LIBRARY_DIR SCENARIO COMMAND [ARG...]
-# Wine's own settings (WINEPREFIX, WINEDEBUG) come from the environment.
+# Wine's own settings (WINEPREFIX, WINEDEBUG) come from the environment, and
+# WINE names the loader (64-bit Wine for the 64-bit build).
 set -euo pipefail
 native=$1 windows=$2 library=$3 scenario=$4
 shift 4
+wine=${WINE:-wine}
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 recording="$work/session.json"
 
 set +e
-WINEPATH="$(winepath -w "$library")" QUORIL_STANDIN_SCENARIO="$scenario" \
-  wine "$windows" "$@" --record="$(winepath -w "$recording")" \
+WINEPATH="$("$wine" winepath -w "$library" | tr -d '\r')" QUORIL_STANDIN_SCENARIO="$scenario" \
+  "$wine" "$windows" "$@" --record="$("$wine" winepath -w "$recording" | tr -d '\r')" \
   >"$work/windows.out" 2>"$work/windows.err"
 echo "exit status $?" >>"$work/windows.err"
 "$native" "$@" --simulate="$recording" >"$work/native.out" 2>"$work/native.err"
@@ -24,7 +26,7 @@ echo "exit status $?" >>"$work/native.err"
 set -e
 
 # A refused command line or an empty session would compare equal and prove nothing.
-if [ "$(wc -l <"$recording")" -lt 20 ]; then
+if [ ! -f "$recording" ] || [ "$(wc -l <"$recording")" -lt 20 ]; then
   echo "the Windows program recorded next to nothing:" >&2
   cat "$work/windows.err" "$recording" >&2
   exit 1
