@@ -264,7 +264,7 @@ std::size_t RecordingWriter::FindRequest(const RecordEvent& event) {
   shape.sent = event.sentLength;
   const auto key = recording::RequestKey::Of(shape, event.before);
   const auto address = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(event.buffer));
-  Recent& recent = recent_[(address * 0x9E3779B97F4A7C15u) >> 58];
+  Recent& recent = recent_[static_cast<std::size_t>((address * 0x9E3779B97F4A7C15u) >> 58)];
   if (recent.buffer == event.buffer && requests_[recent.request].key == key) return recent.request;
 
   const auto [found, added] = index_.try_emplace(key, requests_.size());
