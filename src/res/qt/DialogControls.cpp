@@ -29,22 +29,4 @@ QButtonGroup* DialogControls::RadioGroup(int firstId) const {
   return it == groups_.end() ? nullptr : it->second;
 }
 
-int DialogControls::RadioIndex(int firstId) const {
-  const QButtonGroup* group = RadioGroup(firstId);
-  return group ? group->checkedId() : -1;
-}
-
-void DialogControls::SetRadioIndex(int firstId, int index) const {
-  QButtonGroup* group = RadioGroup(firstId);
-  if (!group) return;
-  if (QAbstractButton* button = group->button(index)) {
-    button->setChecked(true);
-    return;
-  }
-  // An exclusive group keeps one button checked; let go of it for a moment.
-  group->setExclusive(false);
-  for (QAbstractButton* b : group->buttons()) b->setChecked(false);
-  group->setExclusive(true);
-}
-
 }  // namespace quoril

@@ -25,11 +25,6 @@ class DialogControls {
   // the group as their id. nullptr when there is none.
   QButtonGroup* RadioGroup(int firstId) const;
 
-  // Index of the checked button in the group, -1 when none is checked.
-  int RadioIndex(int firstId) const;
-  // Checks the button with `index`; any other index unchecks them all.
-  void SetRadioIndex(int firstId, int index) const;
-
   const std::map<int, QWidget*>& Items() const { return items_; }
 
  private:
