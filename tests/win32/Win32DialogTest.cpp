@@ -212,27 +212,13 @@ TEST(Win32Dialog, DrivesBarsAndTexts) {
   scan.Run();
 }
 
-// The keys of a focused scroll bar and trackbar arrive with their codes; a
-// scroll bar stays where it is until the dialog moves it, a trackbar has
-// moved already.
+// A scroll bar keeps a position outside its range at the nearest end (its
+// keys are tested on the VSWR test's window); the keys of a focused trackbar
+// arrive with their codes, the trackbar moved already.
 TEST(Win32Dialog, ReportsScrollKeys) {
   Win32WindowSystem windows(Module());
   ScriptedDialog test(windows, res::kAntennaTest, [](ScriptedDialog& d) {
     d.Peer().SetScrollRange(1002, 1, 100, true);
-    d.Peer().SetScrollPos(1002, 50, true);
-    d.Peer().SetFocus(1002);
-    struct Key {
-      WPARAM key;
-      ScrollCode code;
-    };
-    for (const Key& k : {Key{VK_LEFT, ScrollCode::kLineLeft}, Key{VK_RIGHT, ScrollCode::kLineRight},
-                         Key{VK_PRIOR, ScrollCode::kPageLeft}, Key{VK_NEXT, ScrollCode::kPageRight},
-                         Key{VK_HOME, ScrollCode::kLeft}, Key{VK_END, ScrollCode::kRight}}) {
-      d.scrolls.clear();
-      Type(d, k.key);
-      ASSERT_FALSE(d.scrolls.empty()) << "key " << k.key;
-      EXPECT_EQ(d.scrolls.front(), (ScrollEvent{1002, k.code, false, 50})) << "key " << k.key;
-    }
     d.Peer().SetScrollPos(1002, 500, true);
     EXPECT_EQ(d.Peer().ScrollPos(1002), 100);
   });

@@ -67,6 +67,10 @@ LRESULT CALLBACK BarProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
       InvalidateRect(bar, nullptr, FALSE);
       return previous;
     }
+    case PBM_GETBARCOLOR:
+      return look->bar;
+    case PBM_GETBKCOLOR:
+      return look->background;
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT: {

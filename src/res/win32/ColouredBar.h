@@ -7,9 +7,18 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
+// The colour queries of later systems' bars, answered here on every system.
+#ifndef PBM_GETBARCOLOR
+#define PBM_GETBKCOLOR (WM_USER + 14)
+#define PBM_GETBARCOLOR (WM_USER + 15)
+#endif
+
 namespace quoril::win32 {
 
-// Takes over the painting of the progress bar `bar` for its whole life.
+// Takes over the painting and the colour queries of the progress bar `bar`
+// for its whole life.
 void PaintInClassicColours(HWND bar);
 
 }  // namespace quoril::win32
