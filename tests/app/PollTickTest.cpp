@@ -67,22 +67,6 @@ TEST_F(PollTickTest, StateLivesInTheAdapterAndRescanRestartsTheThroughput) {
   EXPECT_EQ(card.adapter.ThroughputWarmup, 1);
 }
 
-TEST_F(PollTickTest, ReadsEveryInputFromItsBuffer) {
-  card.records[catalogue::kRecordBssId] = {1, 2, 3, 4, 5, 6};
-  card.records[catalogue::kRecordTxRate] = {4};
-  card.records[catalogue::kRecordChannel] = {11};
-  card.registers[catalogue::kRegTxPower] = 200;
-  card.registers[catalogue::kRegPowerReading] = 129;
-  card.registers[catalogue::kRegRxLevel] = 17;
-  card.counters[catalogue::kCounterTx1] = 0x01020304;
-  card.adapter.PacketGetStatus();
-  const PollInputs in = PollInputs::Read(card.adapter);
-  EXPECT_EQ(std::vector<int>({in.S, in.N, in.L, in.P, in.R, in.Ch, in.T, in.M}),
-            std::vector<int>({60, 17, 30, 4, 4, 11, 200, 129}));
-  EXPECT_EQ(in.B, (std::array<std::uint8_t, 6>{1, 2, 3, 4, 5, 6}));
-  EXPECT_EQ(in.C11, 0x01020304u);
-}
-
 // A tick must not touch the heap: its result owns nothing but fixed buffers.
 static_assert(std::is_trivially_copyable_v<PollResult>);
 static_assert(std::is_trivially_destructible_v<PollResult>);

@@ -112,19 +112,6 @@ TEST_F(SimulatedCardRequestsTest, RequestsOnAHandleThatIsNotOpenFailAndOnlyListe
   EXPECT_EQ(card_.OpenAdapter(nullptr), kInvalidAdapter);
 }
 
-TEST_F(SimulatedCardRequestsTest, CompletionEventsAreTrackedUntilClosed) {
-  EventHandle first = card_.CreateCompletionEvent();
-  EventHandle second = card_.CreateCompletionEvent();
-  ASSERT_NE(first, nullptr);
-  EXPECT_NE(first, second);
-  completion_.hEvent = first;
-  EXPECT_EQ(Send(kOidRecord, {0x02, 0x00, 0x40, 0xFD}), kNdisStatusSuccess);
-  card_.CloseCompletionEvent(first);
-  card_.CloseCompletionEvent(first);  // unknown by now: ignored
-  card_.ResetCompletionEvent(reinterpret_cast<EventHandle>(&completion_));
-  EXPECT_EQ(card_.OpenEventCount(), 1);
-}
-
 TEST(SimulatedCardRegistryTest, EnumeratesTheScenariosAdaptersInOrder) {
   ManualClock clock;
   SimulatedCard card(LoadScenario("office"), clock);
