@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace quoril {
@@ -212,6 +213,10 @@ TEST(PollComputation, Texts) {
         << int{c.P} << " " << int{c.S} << " " << int{c.N} << " " << int{c.R};
   }
 }
+
+// A tick must not touch the heap: its result owns nothing but fixed buffers.
+static_assert(std::is_trivially_copyable_v<PollResult>);
+static_assert(std::is_trivially_destructible_v<PollResult>);
 
 }  // namespace
 }  // namespace quoril

@@ -156,7 +156,7 @@ class QtBackendTest : public QObject {
   void TabReachesEveryTabStopInTemplateOrder();
   void TimersKeepTheirRhythmAndStopWithTheDialog();
   void TheChartKeepsItsPictureAndPaintsOnInvalidate();
-  void CaptureAndTheSystemMenuItem();
+  void CaptureIconAndTheSystemMenuItem();
   void StopSignalsEndTheWindowsFromTheInnermost();
 
  private:
@@ -438,7 +438,7 @@ void QtBackendTest::TheChartKeepsItsPictureAndPaintsOnInvalidate() {
   QCOMPARE(chart.ticks, ticks);
 }
 
-void QtBackendTest::CaptureAndTheSystemMenuItem() {
+void QtBackendTest::CaptureIconAndTheSystemMenuItem() {
   QTemporaryDir folder;
   Recorder dialog;
   RunShown(windows_, res::kLinkMonitor, dialog, [&](QWidget& window) {
@@ -447,6 +447,8 @@ void QtBackendTest::CaptureAndTheSystemMenuItem() {
     QVERIFY(picture.width() >= window.width() && picture.height() >= window.height());
     QVERIFY(!dialog.peer->Capture(folder.filePath(QStringLiteral("no/such/folder")).toStdString()));
 
+    dialog.peer->SetIcon(res::kApplicationIcon);
+    QVERIFY(!window.windowIcon().isNull());
     dialog.peer->AddSystemMenuItem(16, "&About WLAN Quoril");
     QVERIFY(window.actions().front()->isSeparator());
     ChooseFromContextMenu(window, QStringLiteral("&About WLAN Quoril"));

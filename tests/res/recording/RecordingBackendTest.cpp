@@ -44,6 +44,7 @@ TEST(RecordingBackendTest, TicksKeepTheirRhythmAndDropWhatAnOverrunSwallowed) {
       {0, 0, {100, 200, 300, 400, 500}},
       {2, 30, {100, 200, 300, 400, 500}},  // late, but within its period
       {2, 250, {100, 200, 500}},           // 300 and 400 came due while it ran
+      {2, 100, {100, 200, 400, 500}},      // 300 came due as it ended
   };
   for (const Case& c : cases) {
     RecordingWindowSystem windows;
