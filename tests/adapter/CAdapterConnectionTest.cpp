@@ -126,14 +126,6 @@ TEST_F(CAdapterConnection, SearchingAgainClosesTheOpenHandleFirst) {
   EXPECT_EQ(tally->closes, 4);  // two probes, the open handle, and the exit
 }
 
-TEST_F(CAdapterConnection, DestructionWithoutOpenAdapterMakesNoClose) {
-  Connect({});
-  const auto tally = lib->tally;
-  adapter.reset();
-  EXPECT_EQ(tally->closes, 0);
-  EXPECT_EQ(tally->eventCloses, 1);
-}
-
 TEST(CAdapterEvent, FailingEventThrowsAndIsResetOtherwise) {
   RecordingUi ui;
   auto failing = std::make_unique<ScriptedLibrary>();

@@ -54,9 +54,6 @@ TEST(AntennaReport, TextsOfTheTable) {
             "min = |VSWR_min = 200.00|max =4|VSWR_max = 250.50|Problems ... Check a "
             "cable, pigtail, antenna|");
   EXPECT_EQ(high.values[3], "250.50");
-  const AntennaReport negative = Report(1.1, {{0, -1.84789}});
-  EXPECT_EQ(Texts(negative), "min =1|VSWR_min = -1.85|max =2|VSWR_max = 1.10|Nice antenna ...|");
-  EXPECT_EQ(negative.values[0], "-1.85");
 }
 
 TEST(AntennaReport, ChannelFourteenIsShownAndCountsForTheMinimumButIsNotJudged) {

@@ -20,14 +20,6 @@ TEST(Settings, FirstRunLoadsTheDefaults) {
   EXPECT_TRUE(profile.Writes().empty());  // reading writes nothing
 }
 
-TEST(Settings, PowerSettingsAreStoredAsLowBytes) {
-  MemoryProfile profile;
-  SavePowerSettings(profile, 1, -1, 254);
-  EXPECT_EQ(profile.Writes(), (std::vector<Write>{{"TX_Power", "ON_OFF_TxPower", 1},
-                                                  {"TX_Power", "Ex_TxPower", 255},
-                                                  {"TX_Power", "TxPower", 254}}));
-}
-
 TEST(Settings, AntennaTestDefaultsAndTheirRoundTrip) {
   MemoryProfile profile;
   const AntennaTestSettings read = ReadAntennaTestSettings(profile);

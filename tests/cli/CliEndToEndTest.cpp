@@ -86,16 +86,6 @@ TEST(CliMonitor, ChosenPowerIsWrittenOnceAndThenHeldAndOffLeavesTheRegisterAlone
   EXPECT_TRUE(Matching(off.ErrLines(), "sent=31 00 3e").empty());
 }
 
-TEST(CliMonitor, CsvHasAHeaderAndOneRowPerTickWithTheTime) {
-  const CliRun run = RunCli("monitor --simulate --fast --count=4 --csv");
-  ASSERT_EQ(run.status, 0) << run.err;
-  const std::vector<std::string> lines = run.OutLines();
-  ASSERT_EQ(lines.size(), 5u);
-  EXPECT_EQ(lines[0].rfind("time,tick,port_status,", 0), 0u);
-  EXPECT_EQ(lines[1].rfind("0.300,1,PRISM II told - Connected to ESS,", 0), 0u);
-  EXPECT_EQ(lines[4].rfind("1.200,4,", 0), 0u);
-}
-
 // --- scan ----------------------------------------------------------------
 
 TEST(CliScan, TwoSweepsHearTheOfficeNeighboursAndBerModeShowsTheirErrors) {
@@ -207,11 +197,6 @@ TEST(CliErrors, BadOptionsAndFilesGetAMessageNamingTheProblemAndStatusTwo) {
     EXPECT_FALSE(run.err.empty()) << args;
     EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
   }
-}
-
-TEST(CliVersion, EveryCommandAnswersVersion) {
-  for (const char* args : {"--version", "probe --version"})
-    EXPECT_EQ(RunCli(args).out, "quoril-cli " QUORIL_VERSION "\n") << args;
 }
 
 }  // namespace

@@ -53,9 +53,7 @@ const BadFile kBadFiles[] = {
     // Syntax.
     {"empty", "", ":1:1: "},
     {"truncated", R"({"link": {"phases": [)", ":1:22: "},
-    {"unclosed-comment", "{ /* the office", "missing closing '*/'"},
     {"binary", std::string("\x00\xff\xfe\x7f", 4), ":1:1: "},
-    {"trailing-garbage", "{} }", ":1:4: "},
     {"number-overflow", R"({"seed": 2e868})", "number overflow"},
     // Types.
     {"top-level-array", "[]", "top level: expected an object"},
@@ -63,16 +61,12 @@ const BadFile kBadFiles[] = {
      "top level: expected an object, got [[[["},
     {"seed-text", R"({"seed": "abc"})", "/seed: expected an integer"},
     {"name-number", R"({"adapters": [{"name": 5}]})", "/adapters/0/name: expected a string"},
-    {"signal-kind-number", R"({"link": {"phases": [{"signal": {"kind": 3}}]}})",
-     "/link/phases/0/signal/kind: expected a string"},
     {"vswr-text", R"({"antenna": {"vswr": "1.2"}})", "/antenna/vswr: expected an array"},
     // Ranges.
     {"time-step-zero", R"({"timeStepMs": 0})", "/timeStepMs: out of range"},
-    {"latency-too-long", R"({"card": {"latencyMs": 10001}})", "/card/latencyMs: out of range"},
     {"channel-zero", R"({"accessPoints": [{"channel": 0, "level": 3}]})",
      "/accessPoints/0/channel: out of range"},
     {"negative-seed", R"({"seed": -1})", "/seed: out of range"},
-    {"power-256", R"({"card": {"txPower": 256}})", "/card/txPower: out of range"},
     {"status-33-bits", R"({"faults": [{"request": "any", "status": "0x100000000"}]})",
      "/faults/0/status: out of range"},
     {"vswr-nine", R"({"antenna": {"vswr": [1,1,1,1,1,1,1,1,1,1,1,1,1,9]}})",
