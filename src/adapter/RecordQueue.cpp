@@ -16,9 +16,17 @@ void RecordQueue::WaitForRoom() {
 }
 
 // Half full: the writer, asleep between its rounds, had better start now.
-void RecordQueue::WakeIfHalfFull() {
+// Woken, it takes all there is; until it has, the card side looks again
+// only after a stretch of events, not after each one, since every look
+// reads the writer's cache line and every wake writes to it.
+void RecordQueue::LookAtWriter() {
   knownConsumed_ = consumed_.load(std::memory_order_acquire);
-  if (head_ - knownConsumed_ >= kCapacity / 2) Wake();
+  if (head_ - knownConsumed_ >= kCapacity / 2) {
+    Wake();
+    nextLook_ = head_ + kCapacity / 16;
+  } else {
+    nextLook_ = knownConsumed_ + kCapacity / 2;
+  }
 }
 
 void RecordQueue::PublishLine(std::string line) {

@@ -20,8 +20,9 @@
 namespace quoril {
 
 // One thing to write: a request as the recorder saw it, or a line made
-// already.
-struct RecordEvent {
+// already. A slot is two whole cache lines, so that filling one never
+// writes to a line the writer may be reading.
+struct alignas(64) RecordEvent {
   enum class Kind : std::uint8_t { kRequest, kLine };
   using Window = std::array<std::uint8_t, recording::kAnswerWindow>;
 
@@ -65,12 +66,13 @@ class RecordQueue {
 
  private:
   void WaitForRoom();
-  void WakeIfHalfFull();
+  void LookAtWriter();
   void Wake();
 
   std::unique_ptr<RecordEvent[]> events_;
-  std::size_t head_ = 0;           // card side only
-  std::size_t knownConsumed_ = 0;  // card side's last look at consumed_
+  std::size_t head_ = 0;                  // card side only
+  std::size_t knownConsumed_ = 0;         // card side's last look at consumed_
+  std::size_t nextLook_ = kCapacity / 2;  // card side: when to look again
   alignas(64) std::atomic<std::size_t> published_{0};
   alignas(64) std::atomic<std::size_t> consumed_{0};
   std::atomic<bool> woken_{false};
@@ -90,7 +92,7 @@ inline RecordEvent& RecordQueue::Next() {
 
 inline void RecordQueue::Publish() {
   published_.store(++head_, std::memory_order_release);
-  if (head_ - knownConsumed_ >= kCapacity / 2) WakeIfHalfFull();
+  if (head_ >= nextLook_) LookAtWriter();
 }
 
 template <typename Handle>
