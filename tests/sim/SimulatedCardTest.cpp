@@ -70,9 +70,11 @@ TEST(SimulatedCardTest, OfficeOpensThePrismCardAndReportsAnAssociatedLink) {
   EXPECT_EQ(Bytes(rig.adapter.bufFD42.begin() + 4, rig.adapter.bufFD42.begin() + 10),
             (Bytes{0x00, 0x60, 0x1d, 0x0a, 0x0b, 0x0c}));
   EXPECT_EQ(rig.adapter.nNdisStatus, 0u);
-  EXPECT_EQ((Bytes{rig.adapter.bufFD40[4], rig.adapter.bufFDC1[4], rig.adapter.bufFD44[4],
-                   rig.RxLevel(), rig.LinkErrors(), rig.adapter.bufReg3E[2]}),
-            (Bytes{4, 6, 8, 12, 15, 0x80}));
+  // The signal record's last word is the noise: the interference.
+  EXPECT_EQ(
+      (Bytes{rig.adapter.bufFD40[4], rig.adapter.bufFDC1[4], rig.adapter.bufFD44[4], rig.RxLevel(),
+             rig.adapter.bufFD43[8], rig.LinkErrors(), rig.adapter.bufReg3E[2]}),
+      (Bytes{4, 6, 8, 12, 12, 15, 0x80}));
   EXPECT_GE(rig.Signal(), 88);
   EXPECT_LE(rig.Signal(), 112);
   EXPECT_EQ(rig.card->OpenAdapterCount(), 1);  // the probed ones were closed
