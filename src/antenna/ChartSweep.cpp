@@ -61,7 +61,6 @@ DrawList RunChartPaint(CAdapter& adapter, ChartSweep& sweep, const PixelRect& cl
 
   sweep.channel = kRestartChannel;
   adapter.PacketSetChannel(1);
-  sweep.cursor.last = {0, 0};
   DrawFrame(sweep.cursor, xTitle, out);
   adapter.PacketSetChannel(1);
   adapter.PacketSetTxLevel(kTestTxLevel);
