@@ -4,6 +4,7 @@
 // once and stores an index: no lock, no system call, no allocation, unless
 // the queue is half full, when it wakes the writer, or full, when it waits.
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <condition_variable>
@@ -15,30 +16,34 @@
 #include <string>
 
 #include "adapter/Clock.h"
+#include "adapter/NdisRequest.h"
 #include "adapter/RecordingFormat.h"
 
 namespace quoril {
 
 // One thing to write: a request as the recorder saw it, or a line made
 // already. A slot is two whole cache lines, so that filling one never
-// writes to a line the writer may be reading.
+// writes to a line the writer may be reading. The card side stores what it
+// has at hand; the writer works out the rest.
 struct alignas(64) RecordEvent {
   enum class Kind : std::uint8_t { kRequest, kLine };
   using Window = std::array<std::uint8_t, recording::kAnswerWindow>;
 
-  Kind kind = Kind::kRequest;
-  std::uint8_t type = 0;  // NdisRequestType
-  std::uint8_t size = 0;  // bytes of the windows the request's buffer has
-  std::uint8_t sentLength = 0;
-  std::uint32_t oid = 0;
-  std::uint32_t length = 0;
-  std::uint32_t status = 0;
-  std::uint32_t duration = 0;  // ms the call took
+  NdisRequest request;         // as the program made it
   std::int64_t time = 0;       // ms since the recording began
-  const std::uint8_t* buffer = nullptr;
-  Window before{};  // the buffer's first bytes as sent
+  std::uint32_t duration = 0;  // ms the call took
+  std::uint32_t status = 0;
+  // The buffer's first Size() bytes; beyond them, what the slot held before.
+  Window before{};  // as sent
   Window after{};   // and as answered
+  Kind kind = Kind::kRequest;
+
+  // Bytes of the windows the request's buffer has.
+  std::size_t Size() const {
+    return request.buffer ? std::min<std::size_t>(request.length, recording::kAnswerWindow) : 0;
+  }
 };
+static_assert(sizeof(RecordEvent) == 128);
 
 class RecordQueue {
  public:

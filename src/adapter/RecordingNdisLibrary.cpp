@@ -7,15 +7,27 @@
 namespace quoril {
 namespace {
 
-// The first bytes of a buffer, zero beyond its end; a whole window, the
-// usual case, is a copy of known size.
+// The first `size` bytes of a buffer, at most a window. The bytes beyond are
+// left as they are: the writer clears them. Two overlapping copies of a fixed
+// size, not a call to memcpy, since this runs for every request.
 inline void CopyWindow(RecordEvent::Window& to, const std::uint8_t* from, std::size_t size) {
-  if (size == to.size()) {
-    std::memcpy(to.data(), from, to.size());
-    return;
+  static_assert(recording::kAnswerWindow == 32);
+  std::uint8_t* const out = to.data();
+  const auto pair = [&]<std::size_t kPart>() {
+    std::memcpy(out, from, kPart);
+    std::memcpy(out + size - kPart, from + size - kPart, kPart);
+  };
+  if (size >= 16) {
+    pair.template operator()<16>();
+  } else if (size >= 8) {
+    pair.template operator()<8>();
+  } else if (size >= 4) {
+    pair.template operator()<4>();
+  } else if (size > 0) {
+    out[0] = from[0];
+    out[size / 2] = from[size / 2];
+    out[size - 1] = from[size - 1];
   }
-  to.fill(0);
-  if (size > 0) std::memcpy(to.data(), from, size);
 }
 
 void AppendQuoted(std::string& out, std::string_view text) {
@@ -76,30 +88,23 @@ void RecordingNdisLibrary::Finish() {
   writer_.Stop();
 }
 
-// Only what the writer cannot see later is taken here: the times and the
-// buffer's first bytes before and after.
+// Only what the writer cannot see later is taken here: the request, the
+// times and the buffer's first bytes before and after.
 std::uint32_t RecordingNdisLibrary::MakeNdisRequest(AdapterHandle adapter,
                                                     const NdisRequest& request,
                                                     CompletionRecord& completion, int wait) {
   if (!recording_) return inner_->MakeNdisRequest(adapter, request, completion, wait);
   RecordEvent& event = queue_.Next();
-  const std::size_t size =
-      request.buffer ? std::min<std::size_t>(request.length, recording::kAnswerWindow) : 0;
-  event.type = static_cast<std::uint8_t>(request.type);
-  event.size = static_cast<std::uint8_t>(size);
-  event.sentLength = static_cast<std::uint8_t>(
-      std::min<std::size_t>({request.sent, size, recording::kMaxSentBytes}));
-  event.oid = request.oid;
-  event.length = request.length;
-  event.buffer = request.buffer;
+  event.request = request;
+  const std::size_t size = event.Size();
   CopyWindow(event.before, request.buffer, size);
   const Millis start = clock_.Now();
-  event.status = inner_->MakeNdisRequest(adapter, request, completion, wait);
+  const std::uint32_t status = inner_->MakeNdisRequest(adapter, request, completion, wait);
   const Millis end = clock_.Now();
   CopyWindow(event.after, request.buffer, size);
+  event.status = status;
   event.time = Since(start);
   event.duration = static_cast<std::uint32_t>((end - start).count());
-  const std::uint32_t status = event.status;
   queue_.Publish();
   return status;
 }

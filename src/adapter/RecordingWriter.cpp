@@ -218,15 +218,19 @@ void RecordingWriter::Add(RecordEvent& event) {
     text_ += '\n';
     return;
   }
+  // The card side copied only the buffer's own bytes.
+  const std::size_t size = event.Size();
+  std::fill(event.before.begin() + size, event.before.end(), std::uint8_t{0});
+  std::fill(event.after.begin() + size, event.after.end(), std::uint8_t{0});
   Request& request = requests_[FindRequest(event)];
   const std::uint32_t ordinal = request.ordinal.Next(event.time);
   std::uint32_t written = request.written | Differing(event.before, event.after);
   if (mask_) {
     if (request.addressAt != kNoAddress && event.status == 0 &&
-        request.addressAt + std::size_t{6} <= event.size) {
+        request.addressAt + std::size_t{6} <= size) {
       mask_->Learn(std::span<const std::uint8_t, 6>(event.after.data() + request.addressAt, 6));
     }
-    mask_->Apply({event.after.data(), event.size}, written);
+    mask_->Apply({event.after.data(), size}, written);
   }
   const std::uint32_t changed =
       (Differing(event.after, request.bytes) & request.written) | (written & ~request.written);
@@ -243,7 +247,7 @@ void RecordingWriter::Add(RecordEvent& event) {
   AddStatus(line, event.status);
   if (changed != 0) {
     line.Add(',');
-    AddRuns(line, changed, written, event.after.data(), event.size);
+    AddRuns(line, changed, written, event.after.data(), size);
   }
   AddOptions(line, ordinal, event.duration);
   line.Add("]\n");
@@ -257,15 +261,13 @@ void RecordingWriter::Add(RecordEvent& event) {
 }
 
 std::size_t RecordingWriter::FindRequest(const RecordEvent& event) {
-  NdisRequest shape;
-  shape.type = static_cast<NdisRequestType>(event.type);
-  shape.oid = event.oid;
-  shape.length = event.length;
-  shape.sent = event.sentLength;
-  const auto key = recording::RequestKey::Of(shape, event.before);
-  const auto address = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(event.buffer));
+  const auto key =
+      recording::RequestKey::Of(event.request, std::span(event.before.data(), event.Size()));
+  const auto address =
+      static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(event.request.buffer));
   Recent& recent = recent_[static_cast<std::size_t>((address * 0x9E3779B97F4A7C15u) >> 58)];
-  if (recent.buffer == event.buffer && requests_[recent.request].key == key) return recent.request;
+  if (recent.buffer == event.request.buffer && requests_[recent.request].key == key)
+    return recent.request;
 
   const auto [found, added] = index_.try_emplace(key, requests_.size());
   if (added) {
@@ -274,7 +276,7 @@ std::size_t RecordingWriter::FindRequest(const RecordEvent& event) {
     request.addressAt = AddressIn(key, kNoAddress);
     text_ += Definition(found->second, key);
   }
-  recent = {event.buffer, found->second};
+  recent = {event.request.buffer, found->second};
   return found->second;
 }
 
