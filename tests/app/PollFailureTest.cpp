@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <tuple>
 
 #include "adapter/FailingCard.h"
 #include "adapter/RequestCatalogue.h"
@@ -70,68 +69,51 @@ struct TwinRigs {
   FailingRig failing;
 };
 
-class PollFailsOnce : public ::testing::TestWithParam<std::tuple<std::uint32_t, int>> {};
-
-TEST_P(PollFailsOnce, JudgesOnlyTheLastRequest) {
-  const auto [status, position] = GetParam();
-  TwinRigs rigs(LoadScenario("office"));
-  rigs.failing.card->FailOnly(static_cast<std::size_t>(position), status);
-  const PollResult want = RunPollTick(rigs.good.adapter);
-  const PollResult got = RunPollTick(rigs.failing.adapter);
-  ExpectDisplay(got, want, position, position);
-  const DriverAlarm alarm =
-      position == kTickRequests - 1 ? DriverAlarm::Judge(status) : DriverAlarm{};
-  EXPECT_EQ(got.alarm.kind, alarm.kind);
-  EXPECT_EQ(got.alarm.text, alarm.text);
-  // The next tick is clean again.
-  EXPECT_EQ(RunPollTick(rigs.failing.adapter).alarm.kind, DriverAlarm::Kind::kNone);
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryStatusEveryRequest, PollFailsOnce,
-                         ::testing::Combine(::testing::ValuesIn(kStatuses),
-                                            ::testing::Range(0, kTickRequests)));
-
-struct VanishCase {
-  Vanish how;
-  bool linkErrorsZero;  // the tick ends with the register 0x62 write
-  int position;
-};
-
-class PollCardVanishes : public ::testing::TestWithParam<VanishCase> {};
-
-Scenario VanishScenario(bool linkErrorsZero) {
-  if (!linkErrorsZero) return LoadScenario("office");
-  return ParseScenario(R"({"base": "office", "link": {"phases": [
-      {"portStatus": 4, "signal": 70, "interference": 9, "linkErrors": 0}]}})",
-                       "no-link-errors");
-}
-
-TEST_P(PollCardVanishes, RaisesTheRightAlarmOnEveryTickAfter) {
-  const VanishCase c = GetParam();
-  TwinRigs rigs(VanishScenario(c.linkErrorsZero));
-  testing::VanishAt(*rigs.failing.card, c.how, static_cast<std::size_t>(c.position));
-  const PollResult want = RunPollTick(rigs.good.adapter);
-  for (int retry = 0; retry < 3; ++retry) {  // Retry polls again
-    const PollResult got = RunPollTick(rigs.failing.adapter);
-    ExpectDisplay(got, want, retry == 0 ? c.position : 0, kTickRequests);
-    EXPECT_EQ(got.alarm.kind,
-              c.how == Vanish::kDriverOff ? DriverAlarm::Kind::kOff : DriverAlarm::Kind::kFailure);
-    EXPECT_EQ(got.alarm.text, testing::AlarmTextFor(c.how));
-  }
-}
-
-std::vector<VanishCase> VanishCases() {
-  std::vector<VanishCase> cases;
-  for (Vanish how : {Vanish::kDriverOff, Vanish::kPulledOut}) {
-    for (bool zero : {false, true}) {
-      const int requests = kTickRequests + (zero ? 1 : 0);
-      for (int p = 0; p < requests; ++p) cases.push_back({how, zero, p});
+TEST(PollFailure, AFailureAnywhereLeavesTheBuffersAndOnlyTheLastRequestRaisesTheAlarm) {
+  for (const std::uint32_t status : kStatuses) {
+    for (int position = 0; position < kTickRequests; ++position) {
+      SCOPED_TRACE(::testing::Message() << "status " << status << " at request " << position);
+      TwinRigs rigs(LoadScenario("office"));
+      rigs.failing.card->FailOnly(static_cast<std::size_t>(position), status);
+      const PollResult want = RunPollTick(rigs.good.adapter);
+      const PollResult got = RunPollTick(rigs.failing.adapter);
+      ExpectDisplay(got, want, position, position);
+      const DriverAlarm alarm =
+          position == kTickRequests - 1 ? DriverAlarm::Judge(status) : DriverAlarm{};
+      EXPECT_EQ(got.alarm.kind, alarm.kind);
+      EXPECT_EQ(got.alarm.text, alarm.text);
+      // The next tick is clean again.
+      EXPECT_EQ(RunPollTick(rigs.failing.adapter).alarm.kind, DriverAlarm::Kind::kNone);
     }
   }
-  return cases;
 }
 
-INSTANTIATE_TEST_SUITE_P(AtEveryRequest, PollCardVanishes, ::testing::ValuesIn(VanishCases()));
+// A card gone at any request of a tick raises its alarm on that tick and on
+// every one after (Retry polls again), with or without the register 0x62
+// write that ends a tick whose link errors are zero.
+TEST(PollFailure, ACardGoneRaisesTheRightAlarmOnEveryTickAfter) {
+  const Scenario noLinkErrors = ParseScenario(R"({"base": "office", "link": {"phases": [
+      {"portStatus": 4, "signal": 70, "interference": 9, "linkErrors": 0}]}})",
+                                              "no-link-errors");
+  for (const Vanish how : {Vanish::kDriverOff, Vanish::kPulledOut}) {
+    for (const bool zero : {false, true}) {
+      for (int position = 0; position < kTickRequests + (zero ? 1 : 0); ++position) {
+        SCOPED_TRACE(::testing::Message() << ::testing::PrintToString(how) << " at request "
+                                          << position << (zero ? " with" : " without") << " 0x62");
+        TwinRigs rigs(zero ? noLinkErrors : LoadScenario("office"));
+        testing::VanishAt(*rigs.failing.card, how, static_cast<std::size_t>(position));
+        const PollResult want = RunPollTick(rigs.good.adapter);
+        for (int retry = 0; retry < 3; ++retry) {
+          const PollResult got = RunPollTick(rigs.failing.adapter);
+          ExpectDisplay(got, want, retry == 0 ? position : 0, kTickRequests);
+          EXPECT_EQ(got.alarm.kind, how == Vanish::kDriverOff ? DriverAlarm::Kind::kOff
+                                                              : DriverAlarm::Kind::kFailure);
+          EXPECT_EQ(got.alarm.text, testing::AlarmTextFor(how));
+        }
+      }
+    }
+  }
+}
 
 }  // namespace
 }  // namespace quoril

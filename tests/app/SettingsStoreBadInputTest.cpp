@@ -16,21 +16,6 @@ class SettingsStoreBadInputTest : public QObject {
   void StoredTextReadsAsANumberOrTheDefault();
 };
 
-namespace {
-
-void WriteIni(const QString& file, const QByteArray& text) {
-  QFile out(file);
-  QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  out.write(text);
-}
-
-QByteArray ReadAll(const QString& file) {
-  QFile in(file);
-  return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-}
-
-}  // namespace
-
 void SettingsStoreBadInputTest::StoredTextReadsAsANumberOrTheDefault() {
   std::vector<std::pair<const char*, int>> cases = {
       {"-5", -5}, {"384", 384}, {"4294967295", -1}, {"@ByteArray(7)", 7}};
@@ -42,12 +27,16 @@ void SettingsStoreBadInputTest::StoredTextReadsAsANumberOrTheDefault() {
   for (std::size_t i = 0; i < cases.size(); ++i) {
     const auto& [stored, read] = cases[i];
     // A file each: the store caches what it read by file.
-    const QString file = folder.filePath(QString::number(i) + QStringLiteral(".ini"));
+    QFile file(folder.filePath(QString::number(i) + QStringLiteral(".ini")));
     const QByteArray text = QByteArray("[TX_Power]\nTxPower=") + stored + "\n";
-    WriteIni(file, text);
-    const SettingsProfile profile(std::make_unique<QSettings>(file, QSettings::IniFormat));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+    file.close();
+    const SettingsProfile profile(
+        std::make_unique<QSettings>(file.fileName(), QSettings::IniFormat));
     QVERIFY2(profile.ReadInt("TX_Power", "TxPower", 128) == read, stored);
-    QCOMPARE(ReadAll(file), text);  // reading writes nothing
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), text);  // reading writes nothing
+    file.close();
   }
 }
 

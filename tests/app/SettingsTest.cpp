@@ -10,20 +10,16 @@ namespace {
 
 using Write = MemoryProfile::Write;
 
-TEST(Settings, FirstRunLoadsTheDefaults) {
+TEST(Settings, FirstRunLoadsTheDefaultsAndWritesTheAntennaSettingsBackInOrder) {
   MemoryProfile profile;
   CAdapter adapter;
   LoadMainWindowSettings(profile, adapter);
   EXPECT_EQ(std::vector<int>({adapter.TxPowerControl, adapter.TxPowerIndex, adapter.TxPowerValue,
                               adapter.InputAdapter, adapter.OutputAdapter}),
             std::vector<int>({1, 7, 128, 0, 0}));
-  EXPECT_TRUE(profile.Writes().empty());  // reading writes nothing
-}
-
-TEST(Settings, AntennaTestDefaultsAndTheirRoundTrip) {
-  MemoryProfile profile;
   const AntennaTestSettings read = ReadAntennaTestSettings(profile);
   EXPECT_EQ(read, (AntennaTestSettings{10, 10, 100, MakeRgb(255, 0, 0)}));
+  EXPECT_TRUE(profile.Writes().empty());  // reading writes nothing
   WriteAntennaTestSettings(profile, read);
   EXPECT_EQ(profile.Writes(), (std::vector<Write>{{"AntTest", "ColorRed", 255},
                                                   {"AntTest", "ColorGreen", 0},
@@ -34,26 +30,22 @@ TEST(Settings, AntennaTestDefaultsAndTheirRoundTrip) {
                                                   {"AntTest", "Speed", 100}}));
 }
 
-TEST(Settings, ColourTakesTheLowByteOfEachPart) {
-  MemoryProfile profile;
-  profile.WriteInt("AntTest", "ColorRed", 0x112);
-  profile.WriteInt("AntTest", "ColorGreen", 0x34);
-  profile.WriteInt("AntTest", "ColorBlue", -1);
-  EXPECT_EQ(ReadAntennaTestSettings(profile).colour, MakeRgb(0x12, 0x34, 0xFF));
-  EXPECT_EQ(ReadChartSettings(profile).colour, MakeRgb(0x12, 0x34, 0xFF));
-}
-
-TEST(Settings, ChartWindowHasItsOwnSpeedDefaultAndLimits) {
+// The chart window has a speed default and limits of its own; the dialog
+// takes the stored values as they are. Both take the low byte of each colour.
+TEST(Settings, TheChartAndTheDialogReadTheAntennaSettingsEachTheirWay) {
   MemoryProfile profile;
   EXPECT_EQ(ReadChartSettings(profile).speed, 1);
   profile.WriteInt("AntTest", "Speed", -7);
   profile.WriteInt("AntTest", "Resolution", 0);
+  profile.WriteInt("AntTest", "ColorRed", 0x112);
+  profile.WriteInt("AntTest", "ColorGreen", 0x34);
+  profile.WriteInt("AntTest", "ColorBlue", -1);
   const AntennaTestSettings chart = ReadChartSettings(profile);
-  EXPECT_EQ(chart.speed, 0);
-  EXPECT_EQ(chart.resolution, 1);
-  // The dialog's reading takes the stored values as they are.
-  EXPECT_EQ(ReadAntennaTestSettings(profile).speed, -7);
-  EXPECT_EQ(ReadAntennaTestSettings(profile).resolution, 0);
+  const AntennaTestSettings dialog = ReadAntennaTestSettings(profile);
+  EXPECT_EQ(std::vector({chart.speed, chart.resolution, dialog.speed, dialog.resolution}),
+            std::vector({0, 1, -7, 0}));
+  EXPECT_EQ(chart.colour, MakeRgb(0x12, 0x34, 0xFF));
+  EXPECT_EQ(dialog.colour, MakeRgb(0x12, 0x34, 0xFF));
 }
 
 }  // namespace

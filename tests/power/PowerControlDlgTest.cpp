@@ -12,18 +12,6 @@ namespace {
 
 using testing::RecordingDialog;
 
-struct PowerRig : testing::WindowRig {
-  int Open(std::int32_t control, std::int32_t index,
-           const std::function<void(RecordingDialog&)>& script) {
-    adapter.TxPowerControl = control;
-    adapter.TxPowerIndex = index;
-    adapter.TxPowerValue = 77;
-    dialog.emplace(adapter, windows);
-    return Run(*dialog, script);
-  }
-  std::optional<CPowerControlDlg> dialog;
-};
-
 bool PowersEnabled(const RecordingDialog& d, bool enabled) {
   for (const PowerButton& b : kPowerButtons) {
     if (d.Control(b.controlId).enabled != enabled) return false;
@@ -31,9 +19,12 @@ bool PowersEnabled(const RecordingDialog& d, bool enabled) {
   return true;
 }
 
-TEST(PowerControlDlgTest, OnAndOffEnableThePowersAndClicksTakeEffectAtOnce) {
-  PowerRig rig;
-  const int result = rig.Open(0, 7, [&](RecordingDialog& d) {
+TEST(PowerControlDlgTest, OnAndOffEnableThePowersClicksTakeEffectAtOnceAndOkReadsThemBack) {
+  testing::WindowRig rig;
+  rig.adapter.TxPowerControl = 0;
+  rig.adapter.TxPowerIndex = 7;
+  CPowerControlDlg dialog(rig.adapter, rig.windows);
+  const int result = rig.Run(dialog, [&](RecordingDialog& d) {
     EXPECT_TRUE(d.Control(kPowerOffId).checked && !d.Control(kPowerOnId).checked);
     EXPECT_TRUE(d.Control(1143).checked);
     EXPECT_TRUE(PowersEnabled(d, false));
@@ -43,38 +34,16 @@ TEST(PowerControlDlgTest, OnAndOffEnableThePowersAndClicksTakeEffectAtOnce) {
     d.Click(1139);  // "20"
     EXPECT_EQ(rig.adapter.TxPowerIndex, 3);
     EXPECT_EQ(rig.adapter.TxPowerValue, 254);
-    d.Click(1141);  // "60"
+    d.Click(1132);
     d.Click(kPowerOffId);
     EXPECT_TRUE(PowersEnabled(d, false));
     EXPECT_EQ(rig.adapter.TxPowerControl, 0);
-    d.Command(CDialog::IDCANCEL);
+    d.Click(CDialog::IDOK);
   });
-  EXPECT_EQ(result, CDialog::IDCANCEL);
-  EXPECT_EQ(rig.adapter.TxPowerValue, 168);  // the clicks stay in force
-}
-
-TEST(PowerControlDlgTest, OkReadsTheButtonsBack) {
-  struct Case {
-    std::int32_t index;
-    std::vector<int> clicks;
-    int powerIndex, powerSwitch, value;
-  };
-  const Case cases[] = {
-      {0, {1132, kPowerOffId}, 1, 0, 59},
-      {9, {}, -1, 1, 77},  // outside the buttons: none checked, the value kept
-  };
-  for (const Case& c : cases) {
-    PowerRig rig;
-    EXPECT_EQ(rig.Open(1, c.index,
-                       [&](RecordingDialog& d) {
-                         for (int id : c.clicks) d.Click(id);
-                         d.Click(CDialog::IDOK);
-                       }),
-              CDialog::IDOK);
-    EXPECT_EQ(rig.dialog->Model().PowerIndex(), c.powerIndex);
-    EXPECT_EQ(rig.dialog->Model().PowerSwitch(), c.powerSwitch);
-    EXPECT_EQ(rig.adapter.TxPowerValue, c.value);
-  }
+  EXPECT_EQ(result, CDialog::IDOK);
+  EXPECT_EQ(dialog.Model().PowerIndex(), 1);
+  EXPECT_EQ(dialog.Model().PowerSwitch(), 0);
+  EXPECT_EQ(rig.adapter.TxPowerValue, 59);
 }
 
 }  // namespace
