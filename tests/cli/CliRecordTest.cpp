@@ -14,35 +14,22 @@ namespace {
 
 using ::testing::HasSubstr;
 
-struct Session {
-  CliRun run;
-  std::string trace;
-};
-
-Session Traced(const std::string& arguments, const TempFile& trace) {
-  Session session{RunCli(arguments + " --trace=" + trace.Path()), {}};
-  session.trace = ReadFile(trace.Path());
-  return session;
-}
-
+// The trace goes to standard error with the messages, so both are compared.
 TEST(CliRecord, EveryScenarioAndCommandReplaysAsItRan) {
   const TempFile recording("replay.json");
-  const TempFile traceLive("live.trace");
-  const TempFile traceReplay("replay.trace");
   const char* commands[] = {"monitor --count=40", "monitor --count=40 --power=20", "scan --count=2",
                             "antenna --count=1"};
   for (const char* scenario : {"office", "weak-link", "adhoc", "lost-link", "bad-antenna",
                                "no-card", "driver-off", "slow-driver"}) {
     for (const char* command : commands) {
-      const std::string args = std::string(command) + " --fast --json";
-      const Session live =
-          Traced(args + " --simulate=" + scenario + " --record=" + recording.Path(), traceLive);
-      const Session replay = Traced(args + " --simulate=" + recording.Path(), traceReplay);
+      const std::string args = std::string(command) + " --fast --json --trace=- --simulate=";
+      const CliRun live = RunCli(args + scenario + " --record=" + recording.Path());
+      const CliRun replay = RunCli(args + recording.Path());
       const std::string what = std::string(scenario) + ": " + command;
-      EXPECT_EQ(replay.run.out, live.run.out) << what;
-      EXPECT_EQ(replay.run.err, live.run.err) << what;
-      EXPECT_EQ(replay.run.status, live.run.status) << what;
-      EXPECT_EQ(replay.trace, live.trace) << what;
+      EXPECT_NE(live.err.find("first-adapter"), std::string::npos) << what;  // traced
+      EXPECT_EQ(replay.out, live.out) << what;
+      EXPECT_EQ(replay.err, live.err) << what;
+      EXPECT_EQ(replay.status, live.status) << what;
     }
   }
 }
