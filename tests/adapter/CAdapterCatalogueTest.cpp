@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "adapter/CAdapter.h"
+#include "adapter/CardScript.h"
 #include "adapter/RequestCatalogue.h"
-#include "adapter/ScriptedLibrary.h"
 
 namespace quoril::testing {
 namespace {
@@ -13,41 +13,11 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 
-// "oid len sent" for each request, for compact expectations.
-std::vector<std::string> Describe(const ScriptedLibrary& lib) {
-  std::vector<std::string> out;
-  for (const LoggedCall* c : lib.Requests()) {
-    char head[48];
-    std::snprintf(head, sizeof head, "%s %08x %u ", c->type == NdisRequestType::kSet ? "set" : "q",
-                  c->oid, c->length);
-    out.push_back(head + Hex(c->sent));
-  }
-  return out;
-}
-
 class CAdapterCatalogue : public ::testing::Test {
  protected:
-  void SetUp() override {
-    auto library = std::make_unique<ScriptedLibrary>();
-    library->adapters = {{"Prism"}};
-    lib = library.get();
-    adapter.Connect(std::move(library), ui);
-    adapter.FindInputAdapter();
-    lib->Restart();
-  }
-
-  // Makes the card answer `value` to every read of register 0x3E.
-  void CardHoldsTxPower(std::uint8_t value) {
-    lib->answer = [value](const NdisRequest& r) {
-      if (r.oid == catalogue::kOidCommand && r.buffer[0] == 0x30 && r.buffer[2] == 0x3E)
-        r.buffer[2] = value;
-      return 0u;
-    };
-  }
-
-  RecordingUi ui;
-  ScriptedLibrary* lib = nullptr;
-  CAdapter adapter;
+  CardScript card;
+  CAdapter& adapter = card.adapter;
+  ScriptedLibrary* lib = &card.library();
 };
 
 const std::vector<std::string> kPollHead = {
@@ -69,20 +39,20 @@ TEST_F(CAdapterCatalogue, PollByPowerControlState) {
   adapter.TxPowerControl = 0;
   adapter.bufTxPower.fill(0xAA);
   adapter.PacketGetStatus();
-  EXPECT_THAT(Describe(*lib), ElementsAreArray(Poll({})));
+  EXPECT_THAT(lib->Described(), ElementsAreArray(Poll({})));
   EXPECT_EQ(adapter.bufTxPower[0], 0xAA) << "control off must not touch bufTxPower";
 
   lib->log.clear();
   adapter.TxPowerControl = 1;
   adapter.TxPowerValue = 128;
-  CardHoldsTxPower(128);
+  card.registers[catalogue::kRegTxPower] = 128;
   adapter.PacketGetStatus();
-  EXPECT_THAT(Describe(*lib), ElementsAreArray(Poll({"q ff010183 256 30 00 3e 00"})));
+  EXPECT_THAT(lib->Described(), ElementsAreArray(Poll({"q ff010183 256 30 00 3e 00"})));
 
   lib->log.clear();
   adapter.TxPowerValue = 200;
   adapter.PacketGetStatus();
-  EXPECT_THAT(Describe(*lib),
+  EXPECT_THAT(lib->Described(),
               ElementsAreArray(Poll({"q ff010183 256 30 00 3e 00", "q ff010183 256 31 00 3e 00 c8",
                                      "q ff010183 256 38 15 00 00 08 00"})));
 }
@@ -107,7 +77,7 @@ TEST_F(CAdapterCatalogue, TestCommandsAndRegisterWrites) {
   adapter.PacketStartScan();
   adapter.PacketStopTest();
   adapter.PacketClearReg62();
-  EXPECT_THAT(Describe(*lib),
+  EXPECT_THAT(lib->Described(),
               ElementsAre("q ff010183 256 38 08 0e 00 00 00", "q ff010183 256 38 0e ff ff 00 00",
                           "q ff010183 256 31 00 3e 00 80", "q ff010183 256 38 0e ff ff 00 00",
                           "q ff010183 256 30 00 74 00 00", "q ff010183 256 38 10 18 f5 68 00",
@@ -123,7 +93,7 @@ TEST_F(CAdapterCatalogue, RescanResetsThroughputWhateverTheCardAnswers) {
   EXPECT_EQ(adapter.PrevRxCount, 0.0);
   EXPECT_EQ(adapter.PrevTxCount, 0.0);
   EXPECT_EQ(adapter.ThroughputWarmup, 0);
-  EXPECT_THAT(Describe(*lib), ElementsAre("set ff020198 256 0f 00 22 00 00 00"));
+  EXPECT_THAT(lib->Described(), ElementsAre("set ff020198 256 0f 00 22 00 00 00"));
   EXPECT_EQ(adapter.nNdisStatus, 0xC0000001u);
 }
 

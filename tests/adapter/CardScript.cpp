@@ -28,10 +28,6 @@ std::uint32_t CardScript::Answer(const NdisRequest& r) {
       std::copy(it->second.begin(), it->second.end(), b + kRecordValueOffset);
     }
     if (id == kRecordSignal) return signalRecordStatus;
-  } else if (r.oid == kOidCounter) {
-    const auto it = counters.find(b[0]);
-    const std::uint32_t v = it == counters.end() ? 0 : it->second;
-    for (int i = 0; i < 4; ++i) b[kCounterValueOffset + i] = static_cast<std::uint8_t>(v >> 8 * i);
   }
   return 0;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // A card that answers the way the windows read it: register values, record
-// values and counters kept in tables, statuses picked per request kind. Sits
+// values kept in tables, statuses picked per request kind. Sits
 // on ScriptedLibrary, so every request is logged as well.
 
 #include <cstdint>
@@ -17,7 +17,6 @@ class CardScript {
  public:
   std::map<std::uint8_t, std::uint8_t> registers;              // answers of register reads
   std::map<std::uint16_t, std::vector<std::uint8_t>> records;  // record values from byte 4
-  std::map<std::uint8_t, std::uint32_t> counters;              // counter items
   std::uint32_t signalRecordStatus = 0;                        // status of the 0xFD43 query
   std::uint32_t clearReg62Status = 0;                          // status of the 0x62 write
 

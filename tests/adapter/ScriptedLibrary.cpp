@@ -98,6 +98,17 @@ std::vector<std::string> ScriptedLibrary::Kinds() const {
   return out;
 }
 
+std::vector<std::string> ScriptedLibrary::Described() const {
+  std::vector<std::string> out;
+  for (const LoggedCall* c : Requests()) {
+    char head[48];
+    std::snprintf(head, sizeof head, "%s %08x %u ", c->type == NdisRequestType::kSet ? "set" : "q",
+                  c->oid, c->length);
+    out.push_back(head + Hex(c->sent));
+  }
+  return out;
+}
+
 std::string Hex(const std::vector<std::uint8_t>& bytes) {
   std::string out;
   char two[4];

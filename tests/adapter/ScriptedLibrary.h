@@ -65,6 +65,8 @@ class ScriptedLibrary final : public NdisLibrary {
 
   std::vector<const LoggedCall*> Requests() const;
   std::vector<std::string> Kinds() const;
+  // "q ff010181 256 04 00 42 fd" for each request: type, oid, length, sent.
+  std::vector<std::string> Described() const;
 
  private:
   void Note(std::string what, AdapterHandle handle = kInvalidAdapter);

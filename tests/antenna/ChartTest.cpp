@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 #include <vector>
 
 #include "adapter/CardScript.h"
@@ -99,15 +100,13 @@ TEST_F(ChartSweepTest, APaintRestartsAtChannelOneAndAStepMeasuresRecordsAndTunes
             (std::vector<std::string>{"38 0e ff ff 00 00", "31 00 3e 00 80", "38 0e ff ff 00 00",
                                       "30 00 74 00 00", "38 08 02 00 00 00"}));
   // Pixel, the black X, then the line from the origin.
-  EXPECT_EQ(step.ops[0].to, (Pixel{30, 176}));
-  EXPECT_EQ(step.ops[1].from, (Pixel{28, 178}));
-  EXPECT_EQ(step.ops[1].to, (Pixel{33, 173}));
-  EXPECT_EQ(step.ops[2].from, (Pixel{28, 174}));
-  EXPECT_EQ(step.ops[2].to, (Pixel{33, 179}));
-  EXPECT_EQ(step.ops[3].from, (Pixel{30, 279}));
-  EXPECT_EQ(step.ops[3].to, (Pixel{30, 176}));
-  EXPECT_EQ(step.ops[0].colour, kChartCurveColour);
-  EXPECT_EQ(step.ops[1].colour, colours::kBlack);
+  std::vector<std::tuple<Pixel, Pixel, Rgb>> drawn;
+  for (const DrawOp& op : step.ops) drawn.emplace_back(op.from, op.to, op.colour);
+  EXPECT_EQ(drawn, (std::vector<std::tuple<Pixel, Pixel, Rgb>>{
+                       {step.ops[0].from, {30, 176}, kChartCurveColour},
+                       {{28, 178}, {33, 173}, colours::kBlack},
+                       {{28, 174}, {33, 179}, colours::kBlack},
+                       {{30, 279}, {30, 176}, step.ops[3].colour}}));
 }
 
 TEST_F(ChartSweepTest, AfterChannel14TheSweepStartsAgainFromTheOrigin) {

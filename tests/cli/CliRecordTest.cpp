@@ -14,35 +14,22 @@ namespace {
 
 using ::testing::HasSubstr;
 
-struct Session {
-  CliRun run;
-  std::string trace;
-};
-
-Session Traced(const std::string& arguments, const TempFile& trace) {
-  Session session{RunCli(arguments + " --trace=" + trace.Path()), {}};
-  session.trace = ReadFile(trace.Path());
-  return session;
-}
-
+// The trace goes to standard error with the messages, so both are compared.
 TEST(CliRecord, EveryScenarioAndCommandReplaysAsItRan) {
   const TempFile recording("replay.json");
-  const TempFile traceLive("live.trace");
-  const TempFile traceReplay("replay.trace");
   const char* commands[] = {"monitor --count=40", "monitor --count=40 --power=20", "scan --count=2",
                             "antenna --count=1"};
   for (const char* scenario : {"office", "weak-link", "adhoc", "lost-link", "bad-antenna",
                                "no-card", "driver-off", "slow-driver"}) {
     for (const char* command : commands) {
-      const std::string args = std::string(command) + " --fast --json";
-      const Session live =
-          Traced(args + " --simulate=" + scenario + " --record=" + recording.Path(), traceLive);
-      const Session replay = Traced(args + " --simulate=" + recording.Path(), traceReplay);
+      const std::string args = std::string(command) + " --fast --json --trace=- --simulate=";
+      const CliRun live = RunCli(args + scenario + " --record=" + recording.Path());
+      const CliRun replay = RunCli(args + recording.Path());
       const std::string what = std::string(scenario) + ": " + command;
-      EXPECT_EQ(replay.run.out, live.run.out) << what;
-      EXPECT_EQ(replay.run.err, live.run.err) << what;
-      EXPECT_EQ(replay.run.status, live.run.status) << what;
-      EXPECT_EQ(replay.trace, live.trace) << what;
+      EXPECT_NE(live.err.find("first-adapter"), std::string::npos) << what;  // traced
+      EXPECT_EQ(replay.out, live.out) << what;
+      EXPECT_EQ(replay.err, live.err) << what;
+      EXPECT_EQ(replay.status, live.status) << what;
     }
   }
 }
@@ -68,7 +55,7 @@ TEST(CliRecord, MaskedRecordingsHideEveryAddressAndShowTheSameTexts) {
               HasSubstr("Address: 02:00:00:00:00:01"));
 }
 
-TEST(CliRecord, ACutRecordingIsSaidOnceAndABadOneEndsTheCommand) {
+TEST(CliRecord, ACutRecordingIsSaidOnceAndIsNeverRecordedOver) {
   const TempFile recording("cut.json");
   const CliRun live = RunCli("monitor --simulate --fast --count=5 --record=" + recording.Path());
   const std::string text = ReadFile(recording.Path());
@@ -80,11 +67,6 @@ TEST(CliRecord, ACutRecordingIsSaidOnceAndABadOneEndsTheCommand) {
             std::vector<std::string>{
                 cut.Path() + ": the last line is cut off; replaying up to the line before"});
 
-  const TempFile bad("bad-recording.json", text.substr(0, text.find('\n') + 1) + "[9,0,0]\n");
-  const CliRun refused = RunCli("monitor --simulate=" + bad.Path() + " --fast --count=5");
-  EXPECT_EQ(refused.status, 2);
-  EXPECT_EQ(refused.out, "");
-  EXPECT_THAT(refused.err, HasSubstr(bad.Path() + ":2: /0: no request 9"));
   // Recording over the file being replayed would lose it.
   EXPECT_EQ(RunCli("probe --simulate=" + recording.Path() + " --record=" + recording.Path()).status,
             2);

@@ -101,8 +101,9 @@ TEST(RecordingLoader, ACutAnywhereInTheLastBytesReplaysOrIsRefusedClearly) {
 }
 
 // The search for the card ends where the recorded adapter list does, even
-// asked before the recorded time or beyond a list cut short.
-TEST(RecordingLoader, TheAdapterListEndsWhereTheRecordedOneDoes) {
+// asked before the recorded time or beyond a list cut short; a request never
+// recorded is not supported.
+TEST(RecordingLoader, TheAdapterListEndsWhereTheRecordedOneDoesAndUnknownRequestsFail) {
   ManualClock clock;
   testing::RecordingUi ui;
   CAdapter adapter;
@@ -115,6 +116,11 @@ TEST(RecordingLoader, TheAdapterListEndsWhereTheRecordedOneDoes) {
   adapter.FindInputAdapter();
   EXPECT_EQ(ui.messages, std::vector<std::string>{"|Can not find the PC card WLAN"});
   EXPECT_STREQ(adapter.AdapterName, "B");
+  NdisRequest unknown;  // a request the recording never saw
+  CompletionRecord completion;
+  EXPECT_EQ(ReplayCard(ParseRecording("{\"recording\":1}\n", "rec.json"), clock)
+                .MakeNdisRequest(1, unknown, completion, 1),
+            kNdisStatusNotSupported);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -14,12 +16,17 @@ namespace {
 
 using ::testing::HasSubstr;
 
-std::string ErrorOf(std::string_view text, std::string_view name = "test.json") {
+// The message for `text`, read as a document, or as a scenario's name or
+// path when it is one word.
+std::string ErrorOf(std::string_view text) {
   try {
-    if (text.empty() || text.front() == '{' || text.front() == '[') {
-      ParseScenario(text, name);
-    } else {
+    if (!text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+          return std::isalnum(static_cast<unsigned char>(c)) ||
+                 std::string_view("-_/.").find(c) != std::string_view::npos;
+        })) {
       LoadScenario(text);
+    } else {
+      ParseScenario(text, "test.json");
     }
   } catch (const ScenarioError& error) {
     return error.what();
@@ -62,8 +69,9 @@ TEST(ScenarioLoaderTest, ABaseIsMergedUnderTheDocumentAndPhasesInheritWhatTheyDo
   EXPECT_FALSE(last.duration.has_value());
 }
 
-TEST(ScenarioLoaderTest, MistakesAreNamedByPlaceAndProblem) {
-  const std::pair<const char*, const char*> cases[] = {
+TEST(ScenarioLoaderTest, MistakesAreNamedByPlaceAndProblemInOneLine) {
+  const std::string deep = std::string(5000, '[') + std::string(5000, ']');
+  const std::pair<std::string_view, const char*> cases[] = {
       {"{\n  \"seed\": 1,\n  \"link\": {\"phases\": [ {\"signal\": 3,} ]}\n}",
        "test.json:3:37: syntax error while parsing object key - unexpected '}'"},
       {R"({"link": {"phases": [{"durationMs": 10}, {"signal": "high"}]}})",
@@ -91,14 +99,30 @@ TEST(ScenarioLoaderTest, MistakesAreNamedByPlaceAndProblem) {
        "test.json: /link/phases/0/sginal: unknown key; expected one of: durationMs, portStatus, "
        "signal,"},
       {R"({"a/b~c": 3})", "test.json: /a~1b~0c: unknown key"},
+      {R"({"faults": [{"request": "any", "status": "0x100000000"}]})",
+       "test.json: /faults/0/status: out of range"},
+      {R"({"base": "home"})", "no built-in scenario is called \"home\""},
       {"ofice", "unknown scenario \"ofice\""},
+      // Broken syntax, odd bytes and odd shapes.
+      {"", "test.json:1:1: "},
+      {R"({"link": {"phases": [)", "test.json:1:22: "},
+      {std::string_view("\x00\xff\xfe\x7f", 4), "test.json:1:1: "},
+      {R"({"seed": 2e868})", "number overflow"},
+      {"[]", "test.json: top level: expected an object"},
+      {deep, "top level: expected an object, got [[[["},
   };
-  for (const auto& [text, message] : cases) EXPECT_THAT(ErrorOf(text), HasSubstr(message)) << text;
+  for (const auto& [text, message] : cases) {
+    const std::string error = ErrorOf(text);
+    EXPECT_THAT(error, HasSubstr(message)) << text;
+    EXPECT_EQ(error.find_first_of("\n"), std::string::npos) << error;  // one line
+    EXPECT_EQ(error.find("json.exception"), std::string::npos) << error;
+    EXPECT_LT(error.size(), 400u) << error;
+  }
   for (std::string_view name : BuiltinScenarioNames())
     EXPECT_THAT(ErrorOf("ofice"), HasSubstr(name));
 }
 
-TEST(ScenarioLoaderTest, AFileIsNamedInItsMessagesAndByItsStem) {
+TEST(ScenarioLoaderTest, AFileIsNamedInItsMessagesAndByItsStemAndAMissingOneIsSaid) {
   const auto path = std::filesystem::temp_directory_path() / "quoril-sim-loader-test.json";
   std::ofstream(path) << "{\"link\": {\"phases\": [{\"rate\": 2}]}}";
   EXPECT_EQ(LoadScenario(path.string()).name, "quoril-sim-loader-test");
@@ -106,6 +130,9 @@ TEST(ScenarioLoaderTest, AFileIsNamedInItsMessagesAndByItsStem) {
   EXPECT_EQ(ErrorOf(path.string()),
             path.string() + ": /seed: expected an integer from 0 to 4294967295, got true");
   std::filesystem::remove(path);
+  for (const auto& missing : {path, path.parent_path()})
+    EXPECT_THAT(ErrorOf(missing.string()),
+                HasSubstr(missing.string() + ": cannot read the scenario file"));
 }
 
 // The complete example of the format's documentation must stay loadable.

@@ -56,19 +56,11 @@ struct SimRig {
   SimulatedCard* card = nullptr;
 };
 
-Scenario Office() {
-  return LoadScenario("office");
-}
-
 TEST(SimulatedCardTest, OfficeOpensThePrismCardAndReportsAnAssociatedLink) {
   SimRig rig("office");
   rig.Poll();
   EXPECT_TRUE(rig.ui.messages.empty());
-  EXPECT_STREQ(rig.adapter.AdapterName, "PRISM2_1");  // the first adapter fails the probe
-  EXPECT_EQ(Bytes(rig.adapter.AdapterAddress, rig.adapter.AdapterAddress + 6),
-            (Bytes{0x00, 0x60, 0x1d, 0xf0, 0x12, 0x34}));
-  EXPECT_EQ(Bytes(rig.adapter.bufFD42.begin() + 4, rig.adapter.bufFD42.begin() + 10),
-            (Bytes{0x00, 0x60, 0x1d, 0x0a, 0x0b, 0x0c}));
+  // Its name, address and BSS ID show in quoril-cli's own test.
   EXPECT_EQ(rig.adapter.nNdisStatus, 0u);
   // The signal record's last word is the noise: the interference.
   EXPECT_EQ(
@@ -81,7 +73,7 @@ TEST(SimulatedCardTest, OfficeOpensThePrismCardAndReportsAnAssociatedLink) {
 }
 
 TEST(SimulatedCardTest, CountersGrowAtTheScenarioRatesWrapAt32BitsAndStartAgainAtAReset) {
-  Scenario scenario = Office();
+  Scenario scenario = LoadScenario("office");
   scenario.traffic.initial = {0, 0, 0xFFFFFF00u, 0};
   scenario.traffic.resets = {Millis{5000}};
   SimRig rig(scenario);
@@ -176,7 +168,7 @@ TEST(SimulatedCardTest, ClearingRegister62ZeroesTheLinkErrorsUntilTheNextPhase) 
 }
 
 TEST(SimulatedCardTest, FaultsHitOnlyTheirKindOfRequestForTheirTime) {
-  Scenario scenario = Office();
+  Scenario scenario = LoadScenario("office");
   scenario.faults.push_back({Millis{1000}, Millis{2000}, RequestKind::kRecord, 0xFD43, 0xC0000001});
   scenario.faults.push_back({Millis{0}, std::nullopt, RequestKind::kCounter, 0x12, 0xC000009A});
   SimRig rig(scenario);
@@ -198,7 +190,7 @@ TEST(SimulatedCardTest, EveryRequestSpendsTheCardsOrThePhasesLatency) {
   slow.Poll();
   EXPECT_EQ(slow.clock.Now() - before, Millis{13 * 25});
 
-  Scenario scenario = Office();
+  Scenario scenario = LoadScenario("office");
   scenario.phases[0].duration = Millis{1000};
   scenario.phases.push_back(scenario.phases[0]);
   scenario.phases[1].duration.reset();
@@ -211,7 +203,7 @@ TEST(SimulatedCardTest, EveryRequestSpendsTheCardsOrThePhasesLatency) {
 }
 
 TEST(SimulatedCardTest, OverridesForceExactRawValuesForAWhile) {
-  Scenario scenario = Office();
+  Scenario scenario = LoadScenario("office");
   scenario.overrides = {
       {Millis{0}, Millis{1000}, OverrideTarget::kRegister, 0x7C, {50}, 1},
       {Millis{0}, std::nullopt, OverrideTarget::kRecord, 0xFD43, {0, 0, 200, 0}, 4}};
