@@ -23,12 +23,5 @@ TEST(Win32CardSetup, TheRealLibraryIsTheDefaultAndItsAbsenceFindsNoCard) {
   EXPECT_EQ(ui.exitCode, 0);
 }
 
-TEST(Win32CardSetup, SimulateSelectsTheSimulatedCard) {
-  Card card = SetUpCard({"adhoc", "", true});
-  EXPECT_TRUE(card.simulated);
-  EXPECT_EQ(card.description, "simulated card, scenario adhoc");
-  EXPECT_EQ(card.libraryProblem, "");
-}
-
 }  // namespace
 }  // namespace quoril

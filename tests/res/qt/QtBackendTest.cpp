@@ -1,20 +1,18 @@
-// The Qt backend's own mapping: templates into windows, user input into
-// dialog events, peer calls into controls, timers, the chart surface and
-// the stop signals, over the real templates.
+// The Qt backend's own mapping over the real templates: templates into
+// windows, input into dialog events, peer calls into controls, timers, the
+// chart surface, boxes and the stop signals. What the program's windows show
+// the recording backend's window tests check.
 
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <chrono>
 #include <functional>
-#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -41,7 +39,7 @@ class Recorder : public DialogEvents {
  public:
   DialogPeer* peer = nullptr;
   std::vector<std::string> log;
-  std::function<void()> onInit, onCommand;
+  std::function<void()> onInit;
   std::function<void(int)> onTimer;
 
   void OnAttach(DialogPeer* p) override {
@@ -52,20 +50,16 @@ class Recorder : public DialogEvents {
     if (onInit) onInit();
     return true;
   }
-  void OnCommand(int id) override {
-    Note("command", id);
-    if (onCommand) onCommand();
-  }
+  void OnCommand(int id) override { Note("command", id); }
   void OnTimer(int id) override {
     if (onTimer) onTimer(id);
   }
   void OnHScroll(int id, ScrollCode code, int thumb) override {
     Note("hscroll", id, static_cast<int>(code), thumb);
   }
-  void OnVScroll(int id, ScrollCode code, int thumb) override {
-    // A trackbar has moved already: its place goes with the event.
+  // A trackbar has moved already: its place goes with the event.
+  void OnVScroll(int id, ScrollCode code, int) override {
     Note("vscroll", id, static_cast<int>(code), peer->SliderPos(id));
-    (void)thumb;
   }
   void OnSysCommand(unsigned command) override { Note("sys", static_cast<int>(command)); }
 
@@ -147,48 +141,35 @@ class ChartRecorder : public ChartEvents {
 class QtBackendTest : public QObject {
   Q_OBJECT
  private slots:
-  void UnitsRoundHalfUpFromTheDialogFont();
   void EveryTemplateBuildsWithItsControlsInPlace();
   void ClicksEnterAndEscapeBecomeCommands();
-  void ADialogEndedInItsStartIsNeverShown();
-  void BarsClampAndTakeColourRefs();
+  void BarsClampAndTakeColourRefsAndTheWindowItsIcon();
   void ScrollBarsReportAndStayTrackbarsMoveThenReport();
   void TabReachesEveryTabStopInTemplateOrder();
   void TimersKeepTheirRhythmAndStopWithTheDialog();
   void TheChartKeepsItsPictureAndPaintsOnInvalidate();
-  void CaptureIconAndTheSystemMenuItem();
   void StopSignalsEndTheWindowsFromTheInnermost();
 
  private:
   QtWindowSystem windows_;
 };
 
-void QtBackendTest::UnitsRoundHalfUpFromTheDialogFont() {
-  const DialogUnits units(6, 13);
-  QCOMPARE(units.Rect(15, 195, 190, 10), QRect(23, 317, 285, 16));  // 22.5 and 316.9 round up
-  QCOMPARE(DialogUnits(7, 16).X(-3), -5);                           // -5.25
-  const QFont font = DialogFont("No Such Face Anywhere", 8);
+void QtBackendTest::EveryTemplateBuildsWithItsControlsInPlace() {
+  QCOMPARE(DialogUnits(6, 13).Rect(15, 195, 190, 10), QRect(23, 317, 285, 16));  // 22.5, 316.9
+  QCOMPARE(DialogUnits(7, 16).X(-3), -5);                                        // -5.25
+  const QFont font = DialogFont("No Such Face Anywhere", 8);  // another face, the same size
   QCOMPARE(font.pointSize(), 8);
-  QVERIFY(font.family() != QStringLiteral("No Such Face Anywhere"));
-  const DialogUnits fromFont = DialogUnits::FromFont(font);
   const QFontMetrics metrics(font);
+  const DialogUnits fromFont = DialogUnits::FromFont(font);
   QCOMPARE(fromFont.BaseY(), metrics.height());
   const int letters = metrics.horizontalAdvance(
       QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
   QVERIFY(std::abs(fromFont.BaseX() * 52 - letters) <= 26);  // the average, rounded
-}
-
-void QtBackendTest::EveryTemplateBuildsWithItsControlsInPlace() {
   for (int id : {res::kAboutBox, res::kLinkMonitor, res::kAntennaTest, res::kAirScan,
                  res::kPowerControl, res::kAntennaInfo}) {
     const res::DialogTemplate& t = Template(id);
-    std::set<int> ids;
-    for (const res::ControlTemplate& c : t.controls) {
-      QVERIFY2(c.id == res::kNoId || ids.insert(c.id).second, qPrintable(QString::number(c.id)));
-    }
     QDialog dialog;
     const DialogControls controls = BuildDialog(t, dialog);
-    QCOMPARE(controls.Items().size(), ids.size());
     QCOMPARE(dialog.windowTitle().toStdString(), std::string(t.caption));
     const DialogUnits units = UnitsOf(dialog);
     QCOMPARE(dialog.minimumSize(), QSize(units.X(t.w), units.Y(t.h)));
@@ -204,32 +185,23 @@ void QtBackendTest::EveryTemplateBuildsWithItsControlsInPlace() {
       if (control->isVisible()) QCOMPARE(dialog.childAt(control->geometry().center()), control);
     }
   }
-  QCOMPARE(Template(res::kAntennaTest).caption,
-           "Antenna -  VSWR \xE2\x80\x94 Voltage Standing Wave Ratio");
 }
 
 void QtBackendTest::ClicksEnterAndEscapeBecomeCommands() {
   Recorder power;
-  bool checkedFirst = false;
-  power.onCommand = [&] {
-    checkedFirst =
-        power.peer->IsChecked(1139) && !power.peer->IsChecked(1131) && !power.peer->IsChecked(1143);
-  };
   RunShown(windows_, res::kPowerControl, power, [&](QWidget& window) {
-    // Setting a check leaves the group alone; a click checks one alone.
-    power.peer->SetCheck(1131, true);
-    power.peer->SetCheck(1143, true);
-    QVERIFY(power.peer->IsChecked(1131) && power.peer->IsChecked(1143));
+    // A click checks one button of its group alone; 1134 is of another group.
+    for (int id : {1131, 1134}) power.peer->SetCheck(id, true);
     QTest::mouseClick(Control(window, *power.peer, 1139), Qt::LeftButton);
     QCOMPARE(power.Take(), Log{"command 1139"});
-    QVERIFY(checkedFirst);
-    QVERIFY(!power.peer->IsChecked(1134));  // the other group
+    QVERIFY(power.peer->IsChecked(1139) && !power.peer->IsChecked(1131));
+    QVERIFY(power.peer->IsChecked(1134));
   });
 
   struct Key {
     int templateId;
     int focus;  // 0: as the dialog starts
-    int key;
+    int key;    // 0: the close box
     Log heard;
   };
   const Key keys[] = {
@@ -237,49 +209,21 @@ void QtBackendTest::ClicksEnterAndEscapeBecomeCommands() {
       {res::kLinkMonitor, 0, Qt::Key_Return, {"command 1105"}},  // the focused button
       {res::kLinkMonitor, 1052, Qt::Key_Enter, {"command 1"}},   // no default button: IDOK
       {res::kAirScan, 1116, Qt::Key_Escape, {"command 2"}},      // the dialog decides
+      {res::kAntennaTest, 0, 0, {"command 2"}},
   };
   for (const Key& k : keys) {
     Recorder dialog;
     RunShown(windows_, k.templateId, dialog, [&](QWidget& window) {
       if (k.focus) dialog.peer->SetFocus(k.focus);
-      Press(window, k.key);
+      k.key ? Press(window, k.key) : void(window.close());
       QCOMPARE(dialog.Take(), k.heard);
       QVERIFY(window.isVisible());
     });
   }
-
-  Recorder closing;
-  RunShown(windows_, res::kAntennaTest, closing, [&](QWidget& window) {
-    window.close();
-    QCOMPARE(closing.Take(), Log{"command 2"});
-    QVERIFY(window.isVisible());
-    closing.peer->SetItemText(4711, "nowhere");  // no such control: ignored
-    QVERIFY(closing.peer->ItemText(4711).empty());
-  });
 }
 
-void QtBackendTest::ADialogEndedInItsStartIsNeverShown() {
-  Recorder dialog;
-  ChartRecorder chart;
-  std::unique_ptr<ChartSurface> surface;
-  dialog.onInit = [&] {
-    surface = dialog.peer->CreateChart(dialog.peer->ItemRect(1006), chart);
-    chart.surface = surface.get();
-    dialog.peer->SetTimer(3, 1);
-    dialog.peer->EndModal(7);
-  };
-  QCOMPARE(windows_.RunModal(Template(res::kAntennaTest), dialog), 7);
-  QCOMPARE(dialog.log, (Log{"attach", "detach"}));
-  QCOMPARE(chart.paints, 0);  // the chart paints at its first showing
-  QVERIFY(windows_.OpenDialogs().empty());
-  // The window went first: the surface does nothing.
-  surface->Invalidate();
-  surface->SetTimer(1, 1);
-  QTest::qWait(20);
-  QCOMPARE(chart.paints + chart.ticks, 0);
-}
-
-void QtBackendTest::BarsClampAndTakeColourRefs() {
+void QtBackendTest::BarsClampAndTakeColourRefsAndTheWindowItsIcon() {
+  QTemporaryDir folder;
   Recorder dialog;
   RunShown(windows_, res::kLinkMonitor, dialog, [&](QWidget& window) {
     DialogPeer& peer = *dialog.peer;
@@ -303,39 +247,35 @@ void QtBackendTest::BarsClampAndTakeColourRefs() {
 
     peer.SetItemText(1052, "Associated - BSS ID = 00:60:1d:0a:0b:0c and then some more");
     QCOMPARE(qobject_cast<QLineEdit*>(Control(window, peer, 1052))->cursorPosition(), 0);
+
+    QVERIFY(peer.Capture(folder.filePath(QStringLiteral("main")).toStdString()));
+    QVERIFY(QImage(folder.filePath(QStringLiteral("main.png"))).width() >= window.width());
+    peer.SetIcon(res::kApplicationIcon);
+    QVERIFY(!window.windowIcon().isNull());
+    peer.AddSystemMenuItem(16, "&About WLAN Quoril");
+    ChooseFromContextMenu(window, QStringLiteral("&About WLAN Quoril"));
+    QCOMPARE(dialog.Take(), Log{"sys 16"});
   });
 }
 
+// Keys, a click on an arrow and "Scroll here" reach the handler, then the
+// end of the move; a scroll bar stays for the dialog to move, a trackbar
+// moves first. "Clear" (1004) stands at 10 of 1..30; "Zoom" (1116) at 50 of 1..97.
 void QtBackendTest::ScrollBarsReportAndStayTrackbarsMoveThenReport() {
+  constexpr int kClick = -1, kScrollHere = -2;
   struct Move {
-    int templateId;
-    int id;
-    std::function<void(QWidget& window, QWidget& control)> input;
-    Log heard;  // "vscroll id code place" for trackbars
+    int templateId, id, input;  // a key, kClick or kScrollHere
+    Log heard;                  // "vscroll id code place" for trackbars
     int placeAfter;
   };
-  const auto key = [](int k) { return [k](QWidget& window, QWidget&) { Press(window, k); }; };
-  const auto menu = [](const char* item) {
-    return [item](QWidget&, QWidget& control) {
-      ChooseFromContextMenu(control, QString::fromLatin1(item));
-    };
-  };
-  // "Clear" (1004) stands at 10 of 1..30; the "Zoom" trackbar (1116) at 50 of 1..97.
   const Move moves[] = {
-      {res::kAntennaTest, 1004, key(Qt::Key_Left), {"hscroll 1004 0 0", "hscroll 1004 8 0"}, 10},
-      {res::kAntennaTest, 1004, key(Qt::Key_PageUp), {"hscroll 1004 2 0", "hscroll 1004 8 0"}, 10},
-      {res::kAntennaTest, 1004, key(Qt::Key_End), {"hscroll 1004 7 0", "hscroll 1004 8 0"}, 10},
-      {res::kAntennaTest,
-       1004,
-       [](QWidget&, QWidget& bar) {
-         QTest::mouseClick(&bar, Qt::LeftButton, {}, QPoint(bar.width() - 3, bar.height() / 2));
-       },
-       {"hscroll 1004 1 0", "hscroll 1004 8 0"},
-       10},
-      {res::kAntennaTest, 1004, menu("Scroll here"), {"hscroll 1004 4 30", "hscroll 1004 8 0"}, 10},
-      {res::kAirScan, 1116, key(Qt::Key_Up), {"vscroll 1116 0 49", "vscroll 1116 8 49"}, 49},
-      {res::kAirScan, 1116, key(Qt::Key_PageDown), {"vscroll 1116 3 60", "vscroll 1116 8 60"}, 60},
-      {res::kAirScan, 1116, key(Qt::Key_End), {"vscroll 1116 7 97", "vscroll 1116 8 97"}, 97},
+      {res::kAntennaTest, 1004, Qt::Key_Left, {"hscroll 1004 0 0", "hscroll 1004 8 0"}, 10},
+      {res::kAntennaTest, 1004, Qt::Key_PageUp, {"hscroll 1004 2 0", "hscroll 1004 8 0"}, 10},
+      {res::kAntennaTest, 1004, kClick, {"hscroll 1004 1 0", "hscroll 1004 8 0"}, 10},
+      {res::kAntennaTest, 1004, kScrollHere, {"hscroll 1004 4 30", "hscroll 1004 8 0"}, 10},
+      {res::kAirScan, 1116, Qt::Key_Up, {"vscroll 1116 0 49", "vscroll 1116 8 49"}, 49},
+      {res::kAirScan, 1116, Qt::Key_PageDown, {"vscroll 1116 3 60", "vscroll 1116 8 60"}, 60},
+      {res::kAirScan, 1116, Qt::Key_End, {"vscroll 1116 7 97", "vscroll 1116 8 97"}, 97},
   };
   for (const Move& m : moves) {
     Recorder dialog;
@@ -346,7 +286,15 @@ void QtBackendTest::ScrollBarsReportAndStayTrackbarsMoveThenReport() {
       peer.SetSliderRange(1116, 1, 97, false);
       peer.SetSliderPos(1116, 50, true);
       peer.SetFocus(m.id);
-      m.input(window, *Control(window, peer, m.id));
+      QWidget& control = *Control(window, peer, m.id);
+      if (m.input == kClick) {
+        QTest::mouseClick(&control, Qt::LeftButton, {},
+                          {control.width() - 3, control.height() / 2});
+      } else if (m.input == kScrollHere) {
+        ChooseFromContextMenu(control, QStringLiteral("Scroll here"));
+      } else {
+        Press(window, m.input);
+      }
       QCOMPARE(dialog.Take(), m.heard);
       QCOMPARE(m.id == 1004 ? peer.ScrollPos(m.id) : peer.SliderPos(m.id), m.placeAfter);
     });
@@ -354,23 +302,19 @@ void QtBackendTest::ScrollBarsReportAndStayTrackbarsMoveThenReport() {
 }
 
 void QtBackendTest::TabReachesEveryTabStopInTemplateOrder() {
-  struct Order {
-    int templateId;
-    std::vector<int> focus;  // from the start, then Tab after Tab
-  };
-  const Order orders[] = {
+  const std::pair<int, std::vector<int>> orders[] = {
       {res::kAntennaTest, {1004, 1002, 1, 1007, 2, 1004}},
       {res::kLinkMonitor, {1105, 1112, 1024, 1020, 1, 1105}},  // the edits take no Tab
   };
-  for (const Order& o : orders) {
+  for (const auto& order : orders) {
     Recorder dialog;
-    RunShown(windows_, o.templateId, dialog, [&](QWidget& window) {
+    RunShown(windows_, order.first, dialog, [&](QWidget& window) {
       std::vector<int> focus{dialog.peer->FocusedItem()};
-      while (focus.size() < o.focus.size()) {
+      while (focus.size() < order.second.size()) {
         Press(window, Qt::Key_Tab);
         focus.push_back(dialog.peer->FocusedItem());
       }
-      QCOMPARE(focus, o.focus);
+      QCOMPARE(focus, order.second);
     });
   }
 }
@@ -416,7 +360,6 @@ void QtBackendTest::TheChartKeepsItsPictureAndPaintsOnInvalidate() {
     QCOMPARE(chart.paints, 1);
     QCOMPARE(surface->ClientRect(), (PixelRect{0, 0, 200, 150}));
     QWidget* view = window.childAt(140, 95);
-    QVERIFY(view && !view->isEnabled());
     DrawOp dot;
     dot.kind = DrawOp::Kind::kPixel;
     dot.colour = colours::kBlue;
@@ -430,30 +373,14 @@ void QtBackendTest::TheChartKeepsItsPictureAndPaintsOnInvalidate() {
     surface->Invalidate();
     QCOMPARE(chart.paints, 2);
     QTRY_VERIFY(chart.ticks >= 2);
-    const TextExtent extent = surface->Extent("Channel");
-    QVERIFY(extent.cx > 0 && extent.cy > 0 && extent.cy <= 17);
+    QVERIFY(surface->Extent("Channel").cy > 0);
   });
+  // The window went first: the surface stays and does nothing.
   const int ticks = chart.ticks;
+  surface->Invalidate();
   QTest::qWait(30);
   QCOMPARE(chart.ticks, ticks);
-}
-
-void QtBackendTest::CaptureIconAndTheSystemMenuItem() {
-  QTemporaryDir folder;
-  Recorder dialog;
-  RunShown(windows_, res::kLinkMonitor, dialog, [&](QWidget& window) {
-    QVERIFY(dialog.peer->Capture(folder.filePath(QStringLiteral("main")).toStdString()));
-    const QImage picture(folder.filePath(QStringLiteral("main.png")));
-    QVERIFY(picture.width() >= window.width() && picture.height() >= window.height());
-    QVERIFY(!dialog.peer->Capture(folder.filePath(QStringLiteral("no/such/folder")).toStdString()));
-
-    dialog.peer->SetIcon(res::kApplicationIcon);
-    QVERIFY(!window.windowIcon().isNull());
-    dialog.peer->AddSystemMenuItem(16, "&About WLAN Quoril");
-    QVERIFY(window.actions().front()->isSeparator());
-    ChooseFromContextMenu(window, QStringLiteral("&About WLAN Quoril"));
-    QCOMPARE(dialog.Take(), Log{"sys 16"});
-  });
+  QCOMPARE(chart.paints, 2);
 }
 
 // Last: the flag stays raised.
