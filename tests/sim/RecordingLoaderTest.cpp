@@ -102,8 +102,8 @@ TEST(RecordingLoader, ACutAnywhereInTheLastBytesReplaysOrIsRefusedClearly) {
 
 // The search for the card ends where the recorded adapter list does, even
 // asked before the recorded time or beyond a list cut short; a request never
-// recorded is not supported.
-TEST(RecordingLoader, TheAdapterListEndsWhereTheRecordedOneDoesAndUnknownRequestsFail) {
+// recorded is not supported, and a recorded call takes its time again.
+TEST(RecordingLoader, ReplayEndsTheAdapterListAsRecordedAndKeepsCallTimes) {
   ManualClock clock;
   testing::RecordingUi ui;
   CAdapter adapter;
@@ -116,11 +116,21 @@ TEST(RecordingLoader, TheAdapterListEndsWhereTheRecordedOneDoesAndUnknownRequest
   adapter.FindInputAdapter();
   EXPECT_EQ(ui.messages, std::vector<std::string>{"|Can not find the PC card WLAN"});
   EXPECT_STREQ(adapter.AdapterName, "B");
-  NdisRequest unknown;  // a request the recording never saw
+  // A call that took 1 ms takes it again; one never recorded is not supported.
+  ReplayCard replay(
+      ParseRecording("{\"recording\":1}\n[\"request\",0,\"query\",\"0x00000007\",2,\"\"]\n"
+                     "[0,0,0,\"0:0102\",{\"ms\":1}]\n",
+                     "rec.json"),
+      clock);
+  std::uint8_t buffer[2] = {};
+  NdisRequest request{.oid = 7, .buffer = buffer, .length = 2};
   CompletionRecord completion;
-  EXPECT_EQ(ReplayCard(ParseRecording("{\"recording\":1}\n", "rec.json"), clock)
-                .MakeNdisRequest(1, unknown, completion, 1),
-            kNdisStatusNotSupported);
+  const Millis before = clock.Now();
+  EXPECT_EQ(replay.MakeNdisRequest(1, request, completion, 1), 0u);
+  EXPECT_EQ(clock.Now() - before, Millis{1});
+  EXPECT_EQ(buffer[1], 2);
+  request.oid = 8;
+  EXPECT_EQ(replay.MakeNdisRequest(1, request, completion, 1), kNdisStatusNotSupported);
 }
 
 }  // namespace
