@@ -50,9 +50,7 @@ TEST(MonitorDisplay, TextsAndTheSignalColourLastUntilSetAgain) {
   first.signalBar = 100;
   display.Apply(first);
 
-  PollResult second = Tick({{PollText::kSignal, "Scanning"}});
-  second.signalBar = 0;
-  display.Apply(second);
+  display.Apply(Tick({{PollText::kSignal, "Scanning"}}));  // and an empty signal bar
   EXPECT_EQ(display.Text(PollText::kRxThroughput), "0");
   EXPECT_EQ(display.Text(PollText::kSignal), "Scanning");
   EXPECT_EQ(display.Text(PollText::kTxThroughput), "");
