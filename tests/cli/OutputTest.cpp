@@ -57,12 +57,9 @@ TEST(MonitorDisplay, TextsAndTheSignalColourLastUntilSetAgain) {
   EXPECT_EQ(display.SignalColour(), colours::kGreen);
   EXPECT_EQ(display.SignalBar(), 0);
 
-  const MonitorTick tick{{2, Millis{600}},
-                         display,
-                         true,
-                         DriverAlarm::Kind::kFailure,
-                         "WLAN Driver FAILURE: 00000001",
-                         1};
+  using enum DriverAlarm::Kind;
+  const MonitorTick tick{
+      {2, Millis{600}}, display, true, kFailure, "WLAN Driver FAILURE: 00000001", 1};
   const Json json = MonitorJson(tick);
   for (std::string_view key : kPollTextKeys) EXPECT_TRUE(json["texts"].contains(key)) << key;
   EXPECT_EQ(json["texts"]["signal"], "Scanning");
