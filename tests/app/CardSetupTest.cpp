@@ -1,38 +1,24 @@
 #include "app/CardSetup.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "adapter/CAdapter.h"
 #include "adapter/ScriptedLibrary.h"
+#include "cli/CliRun.h"
 
 namespace quoril {
 namespace {
 
-std::string TempPath(const std::string& name) {
-  return (std::filesystem::temp_directory_path() /
-          ("quoril-" + std::to_string(getpid()) + "-" + name))
-      .string();
-}
-
-std::string ReadAll(const std::string& path) {
-  std::stringstream text;
-  text << std::ifstream(path).rdbuf();
-  return text.str();
-}
+using testing::ReadFile;
+using testing::TempFile;
 
 TEST(CardSetup, ScenariosByNameOrFileAndTheDefaultWithoutTheRealLibrary) {
   ASSERT_FALSE(RealLibraryAvailable());
-  const std::string path = TempPath("setup.json");
-  std::ofstream(path) << R"({"base": "office", "adapters": []})";
+  const TempFile file("setup.json", R"({"base": "office", "adapters": []})");
   // The adapter's search on each card: the name found, or the exit code.
   for (const auto& [simulate, found] : {std::pair<std::optional<std::string>, const char*>{
                                             {}, "simulated card, scenario office PRISM2_1"},
-                                        {path, "exit 0"}}) {
+                                        {file.Path(), "exit 0"}}) {
     Card card = SetUpCard({simulate, "", false});
     EXPECT_TRUE(card.simulated);
     testing::RecordingUi ui;
@@ -43,7 +29,6 @@ TEST(CardSetup, ScenariosByNameOrFileAndTheDefaultWithoutTheRealLibrary) {
                                 : "exit " + std::to_string(ui.exitCode),
               found);
   }
-  std::filesystem::remove(path);
 }
 
 TEST(CardSetup, ProblemsAreMessagesNamingWhatIsWrong) {
@@ -55,37 +40,32 @@ TEST(CardSetup, ProblemsAreMessagesNamingWhatIsWrong) {
     }
     return "no error";
   };
-  const std::string bad = TempPath("bad-setup.json");
-  std::ofstream(bad) << "{\"seed\": -1}";
-  EXPECT_NE(message({bad, "", false}).find(bad), std::string::npos);
-  std::filesystem::remove(bad);
+  const TempFile bad("bad-setup.json", "{\"seed\": -1}");
+  EXPECT_NE(message({bad.Path(), "", false}).find(bad.Path()), std::string::npos);
 
   const std::string unwritable = "/nonexistent-quoril-dir/trace.txt";
   EXPECT_NE(message({"", unwritable, false}).find(unwritable), std::string::npos);
 
   // A bad scenario is reported before the trace file is touched.
-  const std::string trace = TempPath("untouched.txt");
-  std::ofstream(trace) << "keep";
-  EXPECT_NE(message({"no-such-scenario", trace, false}).find("no-such-scenario"),
+  const TempFile trace("untouched.txt", "keep");
+  EXPECT_NE(message({"no-such-scenario", trace.Path(), false}).find("no-such-scenario"),
             std::string::npos);
-  EXPECT_EQ(ReadAll(trace), "keep");
-  std::filesystem::remove(trace);
+  EXPECT_EQ(ReadFile(trace.Path()), "keep");
 }
 
 TEST(CardSetup, TheBoundaryKeepsItsClockAndTraceAliveAfterTheCardIsGone) {
-  const std::string path = TempPath("trace.txt");
+  const TempFile file("trace.txt");
   {
     testing::RecordingUi ui;
     CAdapter adapter;
     {
-      Card card = SetUpCard({"", path, true});
+      Card card = SetUpCard({"", file.Path(), true});
       adapter.Connect(std::move(card.library), ui);
     }  // the clock's and the file's other owner is gone
     adapter.FindInputAdapter();
     adapter.PacketGetStatus();
   }  // the adapter closes the card, which is traced, then the file closes
-  const std::string trace = ReadAll(path);
-  std::filesystem::remove(path);
+  const std::string trace = ReadFile(file.Path());
   EXPECT_EQ(trace.rfind("0.000 first-adapter rc=0 name=\"ETHER_1\"\n", 0), 0u) << trace;
   EXPECT_NE(trace.find("sent=02 00 43 fd"), std::string::npos);
   EXPECT_EQ(trace.substr(trace.size() - 15), "close handle=3\n");

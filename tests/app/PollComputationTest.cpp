@@ -41,48 +41,42 @@ TEST(PollComputation, ThroughputStartsEmptyThenZeroTwiceThenAFigure) {
 TEST(PollComputation, ThroughputOfIdleCountersIsZeroADropRestartsAndSumsDoNotWrap) {
   PollState state;
   state.ThroughputWarmup = 3;
-  state.ThroughputTick = 5;  // the next tick updates
   PollInputs in = Associated();
-  PollResult r = ComputePoll(in, state);
-  EXPECT_EQ(TextOf(r, PollText::kRxThroughput), "0");
-
-  // The card was reset: the sums fell by 1000 bytes.
-  state.PrevRxCount = 5000;
-  state.PrevTxCount = 5000;
-  state.ThroughputTick = 5;
+  const auto update = [&] {    // rx and tx
+    state.ThroughputTick = 5;  // the next tick updates
+    const PollResult r = ComputePoll(in, state);
+    return TextOf(r, PollText::kRxThroughput) + " " + TextOf(r, PollText::kTxThroughput);
+  };
+  EXPECT_EQ(update(), "0 0");
+  // The card was reset: the sums fell by 1000 bytes. The next update counts
+  // from the new base.
+  state.PrevRxCount = state.PrevTxCount = 5000;
   in.C12 = 4000;
   in.C10 = 3000;
   in.C11 = 1000;
-  r = ComputePoll(in, state);
-  EXPECT_EQ(TextOf(r, PollText::kRxThroughput), "0");
-  EXPECT_EQ(TextOf(r, PollText::kTxThroughput), "0");
-  EXPECT_EQ(state.PrevRxCount, 4000.0);
-
-  // The next update counts from the new base.
-  state.ThroughputTick = 5;
+  EXPECT_EQ(update(), "0 0");
   in.C12 = 4000 + 1800;
-  r = ComputePoll(in, state);
-  EXPECT_EQ(TextOf(r, PollText::kRxThroughput), "1000");
-
+  EXPECT_EQ(update(), "1000 0");
   // Counters near the top are summed without wrapping.
-  state.ThroughputTick = 5;
   state.PrevRxCount = 2.0 * 0xFFFFFFFF - 18;
   in.C12 = in.C13 = 0xFFFFFFFF;
-  EXPECT_EQ(TextOf(ComputePoll(in, state), PollText::kRxThroughput), "10");
+  EXPECT_EQ(update(), "10 0");
 }
 
-TEST(PollComputation, SearchingRestartsTheWarmup) {
-  PollState state;
-  state.ThroughputWarmup = 3;
-  PollInputs in = Associated();
-  in.P = 2;
-  const PollResult r = ComputePoll(in, state);
-  EXPECT_EQ(state.ThroughputWarmup, 0);
-  EXPECT_EQ(TextOf(r, PollText::kLinkState) + TextOf(r, PollText::kSignal) +
-                TextOf(r, PollText::kInterference),
-            "ScanningScanningScanning");
-  EXPECT_EQ(r.signalBar + r.interferenceBar + r.linkErrorBar, 0);
-  EXPECT_FALSE(r.signalColourSet);
+// Searching and ad hoc links show no signal; searching also empties the
+// other bars and restarts the throughput's warmup.
+TEST(PollComputation, SearchingAndAdHocShowNoSignal) {
+  for (const std::uint8_t P : {std::uint8_t{2}, std::uint8_t{3}}) {
+    PollState state;
+    state.ThroughputWarmup = 3;
+    PollInputs in = Associated();
+    in.P = P;
+    const PollResult r = ComputePoll(in, state);
+    EXPECT_EQ(
+        std::vector<int>({state.ThroughputWarmup, r.signalBar, r.interferenceBar, r.linkErrorBar}),
+        P == 2 ? std::vector<int>({0, 0, 0, 0}) : std::vector<int>({3, 0, 17, 20}));
+    EXPECT_FALSE(r.signalColourSet) << int{P};
+  }
 }
 
 TEST(PollComputation, OutOfRangeWithAFrozenSignalCountsAsLostFromThe22ndReading) {
@@ -132,19 +126,6 @@ TEST(PollComputation, OtherPortStatusesShowDisconnectedWhenLost) {
   }
 }
 
-TEST(PollComputation, IbssShowsInterferenceButNoSignal) {
-  PollState state;
-  PollInputs in = Associated();
-  in.P = 3;
-  const PollResult r = ComputePoll(in, state);
-  EXPECT_EQ(TextOf(r, PollText::kSignal), "Not Applicable");
-  EXPECT_EQ(TextOf(r, PollText::kInterference), "- 80 dBm");
-  EXPECT_EQ(TextOf(r, PollText::kLinkState), "Associated - Ad Hook (old) ");
-  EXPECT_EQ(r.signalBar, 0);
-  EXPECT_EQ(r.linkErrorBar, 20);
-  EXPECT_FALSE(r.signalColourSet);
-}
-
 TEST(PollComputation, SignalColourLimits) {
   const std::pair<std::uint8_t, Rgb> cases[] = {
       {21, colours::kGrey}, {22, colours::kYellow}, {36, colours::kYellow}, {37, colours::kGreen}};
@@ -183,6 +164,12 @@ TEST(PollComputation, Texts) {
       {5, 60, 17, 8, kPortStatus, "PRISM II told - Out of Range (in ESS)"},
       {10, 60, 17, 8, kPortStatus, "PRISM II told - 802.11b AdHook"},
       {0, 60, 17, 8, kPortStatus, "PRISM II told - UNKNOW"},
+      {2, 60, 17, 8, kLinkState, "Scanning"},
+      {2, 60, 17, 8, kSignal, "Scanning"},
+      {2, 60, 17, 8, kInterference, "Scanning"},
+      {3, 60, 17, 8, kLinkState, "Associated - Ad Hook (old) "},
+      {3, 60, 17, 8, kSignal, "Not Applicable"},
+      {3, 60, 17, 8, kInterference, "- 80 dBm"},
       {4, 60, 0, 8, kInterference, "<-97 dBm"},
       {4, 60, 100, 8, kInterference, "- -3 dBm"},
       {4, 100, 17, 8, kSignal, "- 62.0 dBm"},

@@ -1,10 +1,6 @@
-// A card that fails requests in the middle of a poll: every failure status
-// at every place in the tick, and a card that goes away (driver off, or
-// pulled out) from a given request on. The alarm must judge the tick's last
-// request, and the display must go on from the buffers: a failed record or
-// counter query leaves the last good reading; a failed register read leaves
-// the header the program wrote, whose byte 2 (where the value goes) is the
-// register's number.
+// A card that fails requests in the middle of a poll, or goes away. The alarm
+// judges the tick's last request; the display goes on from the buffers, where
+// a failed register read leaves the register's number in the value's place.
 
 #include <gtest/gtest.h>
 
@@ -30,8 +26,7 @@ constexpr std::uint32_t kStatuses[] = {1,          6,          kNdisStatusFailur
 constexpr int kTickRequests = 13;
 constexpr int kPowerSettingRead = 2, kPowerReadingRead = 3, kRxLevelRead = 4, kLinkErrorRead = 5;
 
-// The display of a tick whose requests from `firstFailed` to `lastFailed`
-// failed, against the same tick on a card that answered.
+// A tick whose requests `firstFailed` to `lastFailed` failed, against a good one.
 void ExpectDisplay(const PollResult& got, const PollResult& want, int firstFailed, int lastFailed) {
   const auto failed = [&](int position) {
     return position >= firstFailed && position <= lastFailed;
@@ -58,8 +53,7 @@ void ExpectDisplay(const PollResult& got, const PollResult& want, int firstFaile
   EXPECT_EQ(got.clearReg62, !failed(kLinkErrorRead) && want.clearReg62);
 }
 
-// Two cards at the same time, one of them failing: the display of the
-// failing one is the good one's, but for what the failures left.
+// Two cards, one of them to fail, after a good first tick.
 struct TwinRigs {
   explicit TwinRigs(const Scenario& scenario) : good(scenario), failing(scenario) {
     RunPollTick(good.adapter);
@@ -88,9 +82,8 @@ TEST(PollFailure, AFailureAnywhereLeavesTheBuffersAndOnlyTheLastRequestRaisesThe
   }
 }
 
-// A card gone at any request of a tick raises its alarm on that tick and on
-// every one after (Retry polls again), with or without the register 0x62
-// write that ends a tick whose link errors are zero.
+// A card gone at any request, with or without the closing register 0x62 write,
+// raises its alarm on that tick and every one after (Retry polls again).
 TEST(PollFailure, ACardGoneRaisesTheRightAlarmOnEveryTickAfter) {
   const Scenario noLinkErrors = ParseScenario(R"({"base": "office", "link": {"phases": [
       {"portStatus": 4, "signal": 70, "interference": 9, "linkErrors": 0}]}})",

@@ -1,35 +1,30 @@
 #include "app/SettingsFile.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+
+#include "cli/CliRun.h"
 
 namespace quoril {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Contents(const fs::path& path) {
-  std::stringstream all;
-  all << std::ifstream(path).rdbuf();
-  return all.str();
-}
+using testing::ReadFile;
 
 TEST(SettingsFile, IsCreatedWhenMissingKeptOtherwiseAndAtMostSixLinesAreRead) {
-  const fs::path folder = fs::temp_directory_path() / ("quoril-cfg-" + std::to_string(getpid()));
-  fs::create_directories(folder);
-  const fs::path file = folder / "quoril.cfg";
-  EXPECT_EQ(TouchSettingsFile(file), 0);
-  EXPECT_EQ(Contents(file), "");
+  const testing::TempFile file("quoril.cfg");
+  fs::remove(file.Path());
+  EXPECT_EQ(TouchSettingsFile(file.Path()), 0);
+  EXPECT_TRUE(fs::exists(file.Path()));
+  EXPECT_EQ(ReadFile(file.Path()), "");
 
-  std::ofstream(file) << "1\n2\n3\n4\n5\n6\n7\n8\n";
-  EXPECT_EQ(TouchSettingsFile(file), 6);
-  EXPECT_EQ(Contents(file), "1\n2\n3\n4\n5\n6\n7\n8\n");
-  EXPECT_EQ(TouchSettingsFile(folder), -1);  // one that cannot be made is no error
-  fs::remove_all(folder);
+  std::ofstream(file.Path()) << "1\n2\n3\n4\n5\n6\n7\n8\n";
+  EXPECT_EQ(TouchSettingsFile(file.Path()), 6);
+  EXPECT_EQ(ReadFile(file.Path()), "1\n2\n3\n4\n5\n6\n7\n8\n");
+  EXPECT_EQ(TouchSettingsFile(fs::temp_directory_path()),
+            -1);  // one that cannot be made is no error
 }
 
 }  // namespace

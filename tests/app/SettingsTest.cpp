@@ -18,9 +18,8 @@ TEST(Settings, FirstRunLoadsTheDefaultsAndWritesTheAntennaSettingsBackInOrder) {
                               adapter.InputAdapter, adapter.OutputAdapter}),
             std::vector<int>({1, 7, 128, 0, 0}));
   const AntennaTestSettings read = ReadAntennaTestSettings(profile);
-  EXPECT_EQ(read, (AntennaTestSettings{10, 10, 100, MakeRgb(255, 0, 0)}));
-  EXPECT_TRUE(profile.Writes().empty());  // reading writes nothing
-  WriteAntennaTestSettings(profile, read);
+  EXPECT_TRUE(profile.Writes().empty());    // reading writes nothing
+  WriteAntennaTestSettings(profile, read);  // the defaults
   EXPECT_EQ(profile.Writes(), (std::vector<Write>{{"AntTest", "ColorRed", 255},
                                                   {"AntTest", "ColorGreen", 0},
                                                   {"AntTest", "ColorBlue", 0},

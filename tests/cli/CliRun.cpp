@@ -39,10 +39,7 @@ CliRun RunCli(const std::string& arguments) {
       std::string(QUORIL_CLI_PATH) + " " + arguments + " 2>'" + err.Path() + "'";
   CliRun run;
   std::FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) {
-    ADD_FAILURE() << "cannot run " << command;
-    return run;
-  }
+  if (!pipe) return run;  // status -1: every caller checks the status or output
   char buffer[4096];
   for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
     run.out.append(buffer, n);
@@ -53,15 +50,15 @@ CliRun RunCli(const std::string& arguments) {
 }
 
 TempFile::TempFile(const std::string& name, const std::string& content)
-    : path_((std::filesystem::temp_directory_path() /
-             ("quoril-" + std::to_string(getpid()) + "-" + name))
-                .string()) {
-  std::ofstream(path_, std::ios::binary) << content;
+    : path((std::filesystem::temp_directory_path() /
+            ("quoril-" + std::to_string(getpid()) + "-" + name))
+               .string()) {
+  std::ofstream(path, std::ios::binary) << content;
 }
 
 TempFile::~TempFile() {
   std::error_code ignored;
-  std::filesystem::remove(path_, ignored);
+  std::filesystem::remove(path, ignored);
 }
 
 }  // namespace quoril::testing

@@ -26,16 +26,13 @@ struct CliRun {
 CliRun RunCli(const std::string& arguments);
 
 // A file in the test's temporary directory, removed by the destructor.
-class TempFile {
- public:
+struct TempFile {
   explicit TempFile(const std::string& name, const std::string& content = "");
   ~TempFile();
   TempFile(const TempFile&) = delete;
   TempFile& operator=(const TempFile&) = delete;
-  const std::string& Path() const { return path_; }
-
- private:
-  std::string path_;
+  const std::string& Path() const { return path; }
+  const std::string path;
 };
 
 }  // namespace quoril::testing

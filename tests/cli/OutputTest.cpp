@@ -50,21 +50,16 @@ TEST(MonitorDisplay, TextsAndTheSignalColourLastUntilSetAgain) {
   first.signalBar = 100;
   display.Apply(first);
 
-  PollResult second = Tick({{PollText::kSignal, "Scanning"}});
-  second.signalBar = 0;
-  display.Apply(second);
+  display.Apply(Tick({{PollText::kSignal, "Scanning"}}));  // and an empty signal bar
   EXPECT_EQ(display.Text(PollText::kRxThroughput), "0");
   EXPECT_EQ(display.Text(PollText::kSignal), "Scanning");
   EXPECT_EQ(display.Text(PollText::kTxThroughput), "");
   EXPECT_EQ(display.SignalColour(), colours::kGreen);
   EXPECT_EQ(display.SignalBar(), 0);
 
-  const MonitorTick tick{{2, Millis{600}},
-                         display,
-                         true,
-                         DriverAlarm::Kind::kFailure,
-                         "WLAN Driver FAILURE: 00000001",
-                         1};
+  using enum DriverAlarm::Kind;
+  const MonitorTick tick{
+      {2, Millis{600}}, display, true, kFailure, "WLAN Driver FAILURE: 00000001", 1};
   const Json json = MonitorJson(tick);
   for (std::string_view key : kPollTextKeys) EXPECT_TRUE(json["texts"].contains(key)) << key;
   EXPECT_EQ(json["texts"]["signal"], "Scanning");
