@@ -15,27 +15,19 @@
 namespace quoril::win32 {
 namespace {
 
-HINSTANCE Module() {
-  return GetModuleHandleW(nullptr);
-}
-
-std::wstring WindowText(HWND window) {
-  wchar_t text[256] = {};
-  GetWindowTextW(window, text, 256);
-  return text;
-}
-
 // Every window is made as its template says: controls in template order with
-// their ids, tab stops and groups, placed in dialog units of the
-// template's font; the caption with its em dash intact.
+// their ids, tab stops and groups, placed in dialog units of the template's
+// font; the caption with its em dash intact.
 TEST(Win32Dialog, MakesEveryTemplateAsItSays) {
-  Win32WindowSystem windows(Module());
+  Win32WindowSystem windows(GetModuleHandleW(nullptr));
   for (int id : {res::kAboutBox, res::kLinkMonitor, res::kAntennaTest, res::kAirScan,
                  res::kPowerControl, res::kAntennaInfo}) {
     SCOPED_TRACE(id);
     ScriptedDialog dialog(windows, id, [id](ScriptedDialog& d) {
       const res::DialogTemplate& t = *res::FindDialogTemplate(id);
-      EXPECT_EQ(WindowText(d.Hwnd()), Widen(t.caption));
+      wchar_t caption[256] = {};
+      GetWindowTextW(d.Hwnd(), caption, 256);
+      EXPECT_EQ(std::wstring(caption), Widen(t.caption));
       LOGFONTW font{};
       GetObjectW(reinterpret_cast<HFONT>(SendMessageW(d.Hwnd(), WM_GETFONT, 0, 0)), sizeof(font),
                  &font);
@@ -65,7 +57,7 @@ TEST(Win32Dialog, MakesEveryTemplateAsItSays) {
 }
 
 TEST(Win32Dialog, ShowsTheIconAndAddsTheAboutItem) {
-  Win32WindowSystem windows(Module());
+  Win32WindowSystem windows(GetModuleHandleW(nullptr));
   ScriptedDialog dialog(windows, res::kLinkMonitor, [](ScriptedDialog& d) {
     d.Peer().SetIcon(res::kApplicationIcon);
     EXPECT_TRUE(SendMessageW(d.Hwnd(), WM_GETICON, ICON_SMALL, 0));
@@ -83,7 +75,7 @@ TEST(Win32Dialog, ShowsTheIconAndAddsTheAboutItem) {
 // Enter clicks the default button, Escape and the close box cancel; SetCheck
 // leaves the rest of a radio group alone.
 TEST(Win32Dialog, DeliversKeysAsCommands) {
-  Win32WindowSystem windows(Module());
+  Win32WindowSystem windows(GetModuleHandleW(nullptr));
   ScriptedDialog dialog(windows, res::kPowerControl, [](ScriptedDialog& d) {
     for (int id : {1140, 1131}) d.Peer().SetCheck(id, true);
     EXPECT_TRUE(d.Peer().IsChecked(1140));
@@ -99,7 +91,7 @@ TEST(Win32Dialog, DeliversKeysAsCommands) {
 }
 
 TEST(Win32Dialog, EndingInInitNeverShowsTheWindow) {
-  Win32WindowSystem windows(Module());
+  Win32WindowSystem windows(GetModuleHandleW(nullptr));
   ScriptedDialog dialog(windows, res::kAirScan, {});
   dialog.onInit = [](ScriptedDialog& d) { d.Peer().EndModal(5); };
   EXPECT_EQ(dialog.Run(), 5);
@@ -110,7 +102,7 @@ TEST(Win32Dialog, EndingInInitNeverShowsTheWindow) {
 // A bar paints the colours it is given (the windows' own test reads them
 // back; this one looks at the pixels).
 TEST(Win32Dialog, PaintsBarsInTheirColours) {
-  Win32WindowSystem windows(Module());
+  Win32WindowSystem windows(GetModuleHandleW(nullptr));
   ScriptedDialog scan(windows, res::kAirScan, [](ScriptedDialog& d) {
     DialogPeer& peer = d.Peer();
     constexpr Rgb kBar = MakeRgb(255, 0, 0);
@@ -132,7 +124,7 @@ TEST(Win32Dialog, PaintsBarsInTheirColours) {
 // The keys of a focused trackbar arrive with their codes, the trackbar moved
 // already (a scroll bar's keys: the windows' own test).
 TEST(Win32Dialog, ReportsTrackbarKeys) {
-  Win32WindowSystem windows(Module());
+  Win32WindowSystem windows(GetModuleHandleW(nullptr));
   ScriptedDialog scan(windows, res::kAirScan, [](ScriptedDialog& d) {
     d.Peer().SetSliderRange(1117, 0, 10, true);
     d.Peer().SetSliderPos(1117, 5, true);
@@ -146,7 +138,7 @@ TEST(Win32Dialog, ReportsTrackbarKeys) {
 
 // A tick that overran drops the ticks queued meanwhile; real timers tick.
 TEST(Win32Dialog, DropsTicksQueuedDuringATick) {
-  Win32WindowSystem windows(Module());
+  Win32WindowSystem windows(GetModuleHandleW(nullptr));
   ScriptedDialog dialog(windows, res::kAboutBox, [](ScriptedDialog& d) {
     d.Peer().SetTimer(7, 60000);
     for (int i = 0; i < 3; ++i) PostMessageW(d.Hwnd(), WM_TIMER, 7, 0);
@@ -164,7 +156,7 @@ TEST(Win32Dialog, DropsTicksQueuedDuringATick) {
 // A box is owned by the innermost dialog and reports the button chosen (its
 // caption and text: the platform's refusal of an unknown argument).
 TEST(Win32Dialog, ShowsMessageBoxes) {
-  Win32WindowSystem windows(Module());
+  Win32WindowSystem windows(GetModuleHandleW(nullptr));
   BoxSeen seen;
   BoxAnswer answer = BoxAnswer::kOk;
   ScriptedDialog dialog(windows, res::kAboutBox, [&](ScriptedDialog& d) {

@@ -14,31 +14,18 @@
 namespace quoril::win32 {
 namespace {
 
-class RegistryProfileTest : public testing::Test {
- protected:
-  void TearDown() override {
-    for (const char* section : {"\\AntTest", ""}) {
-      RegDeleteKeyW(HKEY_CURRENT_USER, Widen(profile.ProgramKey() + section).c_str());
-    }
-  }
-  std::wstring SectionKey(const char* section) const {
-    return Widen(profile.ProgramKey() + "\\" + section);
-  }
-
-  RegistryProfile profile{"quoril-test-" + std::to_string(GetCurrentProcessId())};
-};
-
 // Values are DWORDs (the windows' own test reads them from the registry): one
 // of another type reads as the default. A write the registry refuses is told,
 // and a later write that succeeds does not hide it.
-TEST_F(RegistryProfileTest, KeepsIntegersWhereTheFrameworkDoes) {
+TEST(RegistryProfile, KeepsIntegersWhereTheFrameworkDoes) {
+  RegistryProfile profile("quoril-test-" + std::to_string(GetCurrentProcessId()));
+  const std::wstring program = Widen(profile.ProgramKey()), section = program + L"\\AntTest";
   EXPECT_EQ(profile.ReadInt("AntTest", "Speed", 128), 128);
   profile.WriteInt("AntTest", "Speed", -5);
   EXPECT_EQ(profile.ReadInt("AntTest", "Speed", 1), -5);
   EXPECT_EQ(profile.SaveProblem(), "");
   HKEY key = nullptr;
-  ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, SectionKey("AntTest").c_str(), 0, KEY_WRITE, &key),
-            ERROR_SUCCESS);
+  EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, section.c_str(), 0, KEY_WRITE, &key), ERROR_SUCCESS);
   RegSetValueExW(key, L"Width", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"3"), 4);
   RegCloseKey(key);
   EXPECT_EQ(profile.ReadInt("AntTest", "Width", 7), 7);
@@ -47,6 +34,7 @@ TEST_F(RegistryProfileTest, KeepsIntegersWhereTheFrameworkDoes) {
   profile.WriteInt("AntTest", "Speed", 2);
   EXPECT_NE(profile.SaveProblem().find("HKEY_CURRENT_USER\\Software\\WLAN Quoril"),
             std::string::npos);
+  for (const std::wstring& k : {section, program}) RegDeleteKeyW(HKEY_CURRENT_USER, k.c_str());
 }
 
 TEST(Win32Platform, StartsOrRefusesUnknownArguments) {
