@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "res/DialogEvents.h"
@@ -39,7 +40,6 @@ class ScriptedDialog : public DialogEvents {
   Win32DialogPeer& Peer() { return *peer_; }
   HWND Hwnd() const { return hwnd_; }
   HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
-  const res::DialogTemplate& Template() const { return template_; }
 
   // Handles what is queued, as the dialog's modal loop would.
   void Pump() {
@@ -50,14 +50,6 @@ class ScriptedDialog : public DialogEvents {
         DispatchMessageW(&message);
       }
     }
-  }
-  // Pumps until `done` holds, for two seconds at most.
-  bool PumpUntil(const std::function<bool()>& done) {
-    for (int i = 0; i < 400 && !done(); ++i) {
-      Pump();
-      Sleep(5);
-    }
-    return done();
   }
 
   void OnAttach(DialogPeer* peer) override {
@@ -120,6 +112,24 @@ inline COLORREF PixelOf(HWND window, int x, int y) {
   const COLORREF colour = GetPixel(dc, at.x, at.y);
   ReleaseDC(dialog, dc);
   return colour;
+}
+
+// What a box showed, once answered.
+struct BoxSeen {
+  HWND owner = nullptr;
+  std::wstring text;
+};
+
+// Answers the next box of the program with `button` once it shows.
+inline void AnswerBox(Win32WindowSystem& windows, int button, BoxSeen& seen) {
+  windows.After(20, [&windows, button, &seen] {
+    const HWND box = FindWindowW(L"#32770", L"WLAN Quoril");
+    if (!box) return AnswerBox(windows, button, seen);
+    wchar_t text[256] = {};
+    GetDlgItemTextW(box, 0xFFFF, text, 256);
+    seen = {GetWindow(box, GW_OWNER), text};
+    PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
+  });
 }
 
 // WM_TIMER messages still queued for `window`.

@@ -38,8 +38,14 @@ class StandIn {
     }
   }
 
-  // nullptr when the scenario could not be loaded: then there is no adapter.
-  SimulatedCard* Card() { return card_.get(); }
+  // Without a card (the scenario could not be loaded) there is no adapter.
+  std::uint32_t Open(const char* name) {
+    return card_ ? static_cast<std::uint32_t>(card_->OpenAdapter(name)) : kInvalidHandle;
+  }
+  std::uint32_t LastError() {
+    return card_ ? card_->GetLastError() : std::uint32_t{ERROR_MOD_NOT_FOUND};
+  }
+  int Close(std::uintptr_t handle) { return card_ ? card_->CloseAdapter(HandleOf(handle)) : 1; }
 
   int Enumerate(std::uint8_t* out, bool first) {
     if (!card_) return 1;
@@ -61,11 +67,13 @@ class StandIn {
     if (StartsPoll(*request)) PollStarts();
     CompletionRecord completion;
     completion.hEvent = event_;
-    return card_->MakeNdisRequest(static_cast<AdapterHandle>(static_cast<std::int32_t>(handle)),
-                                  *request, completion, wait);
+    return card_->MakeNdisRequest(HandleOf(handle), *request, completion, wait);
   }
 
  private:
+  static AdapterHandle HandleOf(std::uintptr_t handle) {
+    return static_cast<AdapterHandle>(static_cast<std::int32_t>(handle));
+  }
   // The poll's first request: record 0xFD42 with length word 4.
   static bool StartsPoll(const NdisRequest& r) {
     return r.oid == catalogue::kOidRecord && r.length >= 4 && r.buffer[0] == 0x04 &&
@@ -105,11 +113,6 @@ auto Guarded(F f, decltype(f()) onError) noexcept {
   return onError;
 }
 
-AdapterHandle HandleOf(HANDLE adapter) {
-  return static_cast<AdapterHandle>(
-      static_cast<std::int32_t>(reinterpret_cast<std::uintptr_t>(adapter)));
-}
-
 }  // namespace
 }  // namespace quoril
 
@@ -127,22 +130,12 @@ int QUORIL_STANDIN_CALL W32N_GetNextAdapterRegistryInfo(std::uint8_t* record) {
 }
 
 HANDLE QUORIL_STANDIN_CALL W32N_OpenAdapterA(const char* name) {
-  const auto handle = Guarded(
-      [&]() -> std::uint32_t {
-        quoril::SimulatedCard* card = Instance().Card();
-        return card ? static_cast<std::uint32_t>(card->OpenAdapter(name)) : quoril::kInvalidHandle;
-      },
-      quoril::kInvalidHandle);
+  const auto handle = Guarded([&] { return Instance().Open(name); }, quoril::kInvalidHandle);
   return reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(handle));
 }
 
 DWORD QUORIL_STANDIN_CALL W32N_GetLastError() {
-  return Guarded(
-      [] {
-        quoril::SimulatedCard* card = Instance().Card();
-        return card ? card->GetLastError() : std::uint32_t{ERROR_MOD_NOT_FOUND};
-      },
-      std::uint32_t{ERROR_GEN_FAILURE});
+  return Guarded([] { return Instance().LastError(); }, std::uint32_t{ERROR_GEN_FAILURE});
 }
 
 // Completes before it returns, as the program asks with wait = 1: the caller's
@@ -161,12 +154,7 @@ DWORD QUORIL_STANDIN_CALL W32N_MakeNdisRequest(HANDLE adapter, const std::uint8_
 }
 
 BOOL QUORIL_STANDIN_CALL W32N_CloseAdapter(HANDLE adapter) {
-  return Guarded(
-      [&] {
-        quoril::SimulatedCard* card = Instance().Card();
-        return card ? card->CloseAdapter(quoril::HandleOf(adapter)) : 1;
-      },
-      1);
+  return Guarded([&] { return Instance().Close(reinterpret_cast<std::uintptr_t>(adapter)); }, 1);
 }
 
 }  // extern "C"

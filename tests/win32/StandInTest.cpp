@@ -7,7 +7,6 @@
 #include <windows.h>
 
 #include <cstring>
-#include <ostream>
 #include <string>
 
 #include "BesideTest.h"
@@ -32,32 +31,19 @@ struct Case {
   const char* library;
 };
 
-void PrintTo(const Case& c, std::ostream* os) {
-  *os << c.name;
-}
-
 // The first of the buffers a poll leaves for the windows that differs, or "".
 std::string Difference(const CAdapter& x, const CAdapter& y) {
   std::string name;
   auto part = [&](const char* n, auto member) {
     if (name.empty() && std::memcmp(&(x.*member), &(y.*member), sizeof(x.*member)) != 0) name = n;
   };
-  part("bufFD43", &CAdapter::bufFD43);
-  part("bufFD42", &CAdapter::bufFD42);
-  part("bufFD44", &CAdapter::bufFD44);
-  part("bufReg3E", &CAdapter::bufReg3E);
-  part("bufReg74", &CAdapter::bufReg74);
-  part("bufReg66", &CAdapter::bufReg66);
-  part("bufReg7C", &CAdapter::bufReg7C);
-  part("bufFDC1", &CAdapter::bufFDC1);
-  part("bufFD40", &CAdapter::bufFD40);
-  part("bufCount10", &CAdapter::bufCount10);
-  part("bufCount11", &CAdapter::bufCount11);
-  part("bufCount12", &CAdapter::bufCount12);
-  part("bufCount13", &CAdapter::bufCount13);
-  part("AdapterAddress", &CAdapter::AdapterAddress);
-  part("nNdisStatus", &CAdapter::nNdisStatus);
-  part("AdapterName", &CAdapter::AdapterName);
+#define QUORIL_PART(member) part(#member, &CAdapter::member)
+  QUORIL_PART(bufFD43), QUORIL_PART(bufFD42), QUORIL_PART(bufFD44), QUORIL_PART(bufReg3E),
+      QUORIL_PART(bufReg74), QUORIL_PART(bufReg66), QUORIL_PART(bufReg7C), QUORIL_PART(bufFDC1),
+      QUORIL_PART(bufFD40), QUORIL_PART(bufCount10), QUORIL_PART(bufCount11),
+      QUORIL_PART(bufCount12), QUORIL_PART(bufCount13), QUORIL_PART(AdapterAddress),
+      QUORIL_PART(nNdisStatus), QUORIL_PART(AdapterName);
+#undef QUORIL_PART
   return name;
 }
 

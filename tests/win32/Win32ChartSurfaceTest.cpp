@@ -28,12 +28,7 @@ class Picture : public ChartEvents {
 };
 
 DrawOp Op(DrawOp::Kind kind, Rgb colour, Pixel from, Pixel to) {
-  DrawOp op;
-  op.kind = kind;
-  op.colour = colour;
-  op.from = from;
-  op.to = to;
-  return op;
+  return {kind, colour, 1, from, to, {}};
 }
 
 // The picture is painted when the surface first shows and after

@@ -127,10 +127,7 @@ class ChartRecorder : public ChartEvents {
   void OnPaint() override {
     ++paints;
     const PixelRect r = surface->ClientRect();
-    DrawOp fill;
-    fill.kind = DrawOp::Kind::kFill;
-    fill.colour = colours::kRed;
-    fill.to = {r.right, r.bottom};
+    const DrawOp fill{DrawOp::Kind::kFill, colours::kRed, 1, {}, {r.right, r.bottom}, {}};
     surface->Draw({&fill, 1});
   }
   void OnTimer(int) override { ++ticks; }
@@ -360,10 +357,7 @@ void QtBackendTest::TheChartKeepsItsPictureAndPaintsOnInvalidate() {
     QCOMPARE(chart.paints, 1);
     QCOMPARE(surface->ClientRect(), (PixelRect{0, 0, 200, 150}));
     QWidget* view = window.childAt(140, 95);
-    DrawOp dot;
-    dot.kind = DrawOp::Kind::kPixel;
-    dot.colour = colours::kBlue;
-    dot.to = {5, 5};
+    const DrawOp dot{DrawOp::Kind::kPixel, colours::kBlue, 1, {}, {5, 5}, {}};
     surface->Draw({&dot, 1});
     view->repaint();  // an exposure shows the kept picture
     QCOMPARE(chart.paints, 1);
