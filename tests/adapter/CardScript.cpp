@@ -32,25 +32,21 @@ std::uint32_t CardScript::Answer(const NdisRequest& r) {
   return 0;
 }
 
-std::vector<std::uint8_t> CardScript::TunedChannels() const {
+// Byte 2 of each command `command` sent, with byte 1 `sub` unless it is -1.
+std::vector<std::uint8_t> CardScript::Sent(std::uint8_t command, int sub) const {
   std::vector<std::uint8_t> out;
-  for (const LoggedCall* c : library_->Requests()) {
-    if (c->oid == kOidCommand && c->sent.size() > 2 && c->sent[0] == kCmdTest &&
-        c->sent[1] == kTestSetChannel) {
+  for (const LoggedCall* c : library_->Requests())
+    if (c->oid == kOidCommand && c->sent.size() > 2 && c->sent[0] == command &&
+        (sub < 0 || c->sent[1] == sub))
       out.push_back(c->sent[2]);
-    }
-  }
   return out;
 }
 
+std::vector<std::uint8_t> CardScript::TunedChannels() const {
+  return Sent(kCmdTest, kTestSetChannel);
+}
 std::vector<std::uint8_t> CardScript::WrittenRegisters() const {
-  std::vector<std::uint8_t> out;
-  for (const LoggedCall* c : library_->Requests()) {
-    if (c->oid == kOidCommand && c->sent.size() > 2 && c->sent[0] == kCmdWriteRegister) {
-      out.push_back(c->sent[2]);
-    }
-  }
-  return out;
+  return Sent(kCmdWriteRegister, -1);
 }
 
 }  // namespace quoril::testing

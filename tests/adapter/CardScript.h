@@ -33,6 +33,7 @@ class CardScript {
 
  private:
   std::uint32_t Answer(const NdisRequest& request);
+  std::vector<std::uint8_t> Sent(std::uint8_t command, int sub) const;
   ScriptedLibrary* library_;
 };
 

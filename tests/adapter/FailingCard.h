@@ -1,13 +1,12 @@
 #pragma once
-// The simulated card with a switch for failure: from a chosen request on
-// (counted from when the switch is set) requests fail with a status, one
-// request fails alone, or the card is pulled out (its handle is closed, so
-// the driver answers "adapter not open"). A failing request writes nothing.
+// The simulated card with a switch for failure, counting requests from when
+// the switch is set: one request fails alone, or the card goes away. A
+// failing request writes nothing.
 
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <optional>
+#include <ostream>
 #include <string_view>
 
 #include "adapter/CAdapter.h"
@@ -16,18 +15,29 @@
 
 namespace quoril::testing {
 
+// How a card goes away in the middle of something.
+enum class Vanish {
+  kDriverOff,  // every request from then on returns status 6
+  kPulledOut,  // the adapter's handle is gone
+};
+inline void PrintTo(Vanish how, std::ostream* os) {
+  *os << (how == Vanish::kDriverOff ? "driver off" : "pulled out");
+}
+// The alarm the next poll must raise for it.
+inline std::string_view AlarmTextFor(Vanish how) {
+  return how == Vanish::kDriverOff ? "WLAN Driver OFF" : "WLAN Driver FAILURE: c0010012";
+}
+
 class FailingCard final : public NdisLibrary {
  public:
   explicit FailingCard(std::unique_ptr<SimulatedCard> inner) : inner_(std::move(inner)) {}
 
-  // Request n from now and every later one fail with `status`.
-  void FailFrom(std::size_t n, std::uint32_t status) { Arm(n, status, Mode::kFrom); }
   // Only request n from now fails.
   void FailOnly(std::size_t n, std::uint32_t status) { Arm(n, status, Mode::kOnly); }
-  // The card is gone before request n from now.
-  void UnplugAt(std::size_t n) { Arm(n, 0, Mode::kUnplug); }
-
-  SimulatedCard& Inner() { return *inner_; }
+  // The card is gone from request n from now on.
+  void VanishAt(Vanish how, std::size_t n) {
+    Arm(n, 6, how == Vanish::kDriverOff ? Mode::kFrom : Mode::kUnplug);
+  }
 
   int GetFirstAdapterRegistryInfo(AdapterRegistryRecord& r) override {
     return inner_->GetFirstAdapterRegistryInfo(r);

@@ -24,12 +24,8 @@ int ScriptedLibrary::GetNextAdapterRegistryInfo(AdapterRegistryRecord& record) {
 
 AdapterHandle ScriptedLibrary::OpenAdapter(const char* name) {
   Note("open " + std::string(name));
-  for (std::size_t i = 0; i < adapters.size(); ++i) {
-    if (adapters[i].name == name && adapters[i].opens) {
-      log.back().handle = static_cast<AdapterHandle>(100 + i);
-      return log.back().handle;
-    }
-  }
+  for (std::size_t i = 0; i < adapters.size(); ++i)
+    if (adapters[i].name == name && adapters[i].opens) return static_cast<AdapterHandle>(100 + i);
   return kInvalidAdapter;
 }
 
@@ -40,16 +36,11 @@ std::uint32_t ScriptedLibrary::GetLastError() {
 
 std::uint32_t ScriptedLibrary::MakeNdisRequest(AdapterHandle adapter, const NdisRequest& request,
                                                CompletionRecord& completion, int wait) {
-  LoggedCall call;
-  call.what = "request";
-  call.handle = adapter;
-  call.type = request.type;
-  call.oid = request.oid;
-  call.length = request.length;
-  call.sent.assign(request.buffer, request.buffer + std::min(request.sent, request.length));
-  if (completion.hEvent == nullptr || wait != 1) call.what = "request-without-event";
-  log.push_back(call);
-
+  log.push_back({completion.hEvent != nullptr && wait == 1 ? "request" : "request-without-event",
+                 request.type,
+                 request.oid,
+                 request.length,
+                 {request.buffer, request.buffer + std::min(request.sent, request.length)}});
   std::uint32_t status = 0;
   if (answer) status = answer(request);
   const std::size_t index = requests_++;
@@ -62,8 +53,8 @@ std::uint32_t ScriptedLibrary::MakeNdisRequest(AdapterHandle adapter, const Ndis
   return status;
 }
 
-int ScriptedLibrary::CloseAdapter(AdapterHandle adapter) {
-  Note("close", adapter);
+int ScriptedLibrary::CloseAdapter(AdapterHandle) {
+  Note("close");
   ++tally->closes;
   return 0;
 }
@@ -78,11 +69,8 @@ void ScriptedLibrary::CloseCompletionEvent(EventHandle) {
   ++tally->eventCloses;
 }
 
-void ScriptedLibrary::Note(std::string what, AdapterHandle handle) {
-  LoggedCall call;
-  call.what = std::move(what);
-  call.handle = handle;
-  log.push_back(std::move(call));
+void ScriptedLibrary::Note(std::string what) {
+  log.emplace_back().what = std::move(what);
 }
 
 std::vector<const LoggedCall*> ScriptedLibrary::Requests() const {

@@ -16,7 +16,6 @@ namespace quoril::testing {
 
 struct LoggedCall {
   std::string what;  // "first", "next", "open NAME", "last-error", "request", "close", ...
-  AdapterHandle handle = kInvalidAdapter;
   NdisRequestType type = NdisRequestType::kQuery;
   std::uint32_t oid = 0;
   std::uint32_t length = 0;
@@ -69,7 +68,7 @@ class ScriptedLibrary final : public NdisLibrary {
   std::vector<std::string> Described() const;
 
  private:
-  void Note(std::string what, AdapterHandle handle = kInvalidAdapter);
+  void Note(std::string what);
 
   std::size_t next_ = 0;
   std::size_t requests_ = 0;

@@ -37,14 +37,15 @@ TEST(ChartFrame, TicksThresholdAxesAndTitles) {
   for (const DrawOp& op : ops)
     if (op.kind == DrawOp::Kind::kText) texts.push_back(&op);
   ASSERT_EQ(texts.size(), 10u + 14u + 2u);
-  EXPECT_EQ(texts[0]->text, "1.0");
-  EXPECT_EQ(texts[0]->from, (Pixel{23 - 24, 279 - 9}));  // tick end at 30 - 6.48
-  EXPECT_EQ(texts[10]->text, "1");
-  EXPECT_EQ(texts[10]->from, (Pixel{30 - 5, 286 - 3}));  // 279 + 3 x 2.49 = 286.47
-  EXPECT_EQ(texts[24]->text, "Channel");
-  EXPECT_EQ(texts[24]->from, (Pixel{354 - 63 + 28, 279 - 17 + 21}));
-  EXPECT_EQ(texts[25]->text, "VSWR");
-  EXPECT_EQ(texts[25]->from, (Pixel{32, 30}));
+  std::vector<std::pair<std::string, Pixel>> shown;
+  for (std::size_t i : {0u, 10u, 24u, 25u})
+    shown.emplace_back(texts[i]->text.c_str(), texts[i]->from);
+  // "1.0" ends at the tick's end, 30 - 6.48; "1" hangs from 279 + 3 x 2.49.
+  EXPECT_EQ(shown,
+            (std::vector<std::pair<std::string, Pixel>>{{"1.0", {23 - 24, 279 - 9}},
+                                                        {"1", {30 - 5, 286 - 3}},
+                                                        {"Channel", {354 - 63 + 28, 279 - 17 + 21}},
+                                                        {"VSWR", {32, 30}}}));
 
   // The threshold at VSWR 1.4 spans the plot: 50 units of width / 50.
   const auto green = std::find_if(ops.begin(), ops.end(), [](const DrawOp& op) {
@@ -68,14 +69,9 @@ TEST(ChartFrame, TicksThresholdAxesAndTitles) {
   EXPECT_EQ(cursor.scales, ChannelAxisScales(cursor.plot));
 }
 
-class ChartSweepTest : public ::testing::Test {
- protected:
-  void SetReading(std::uint8_t raw) { card.registers[catalogue::kRegPowerReading] = raw; }
+TEST(ChartSweep, APaintRestartsAtChannelOneAndAStepMeasuresRecordsAndTunes) {
   CardScript card;
   ChartSweep sweep = MakeChartSweep(kClient);
-};
-
-TEST_F(ChartSweepTest, APaintRestartsAtChannelOneAndAStepMeasuresRecordsAndTunes) {
   card.adapter.VswrByChannel[6] = 1.5;
   sweep.channel = 7;
   sweep.cursor.last = {6, 50};
@@ -87,7 +83,7 @@ TEST_F(ChartSweepTest, APaintRestartsAtChannelOneAndAStepMeasuresRecordsAndTunes
   EXPECT_EQ(card.WrittenRegisters(), std::vector<std::uint8_t>{catalogue::kRegTxPower});
 
   card.library().log.clear();
-  SetReading(0xF0);
+  card.registers[catalogue::kRegPowerReading] = 0xF0;
   const SweepStep step = RunSweepStep(card.adapter, sweep);
   EXPECT_EQ(step.channel, 1);
   EXPECT_EQ(step.plotY, 41);
@@ -107,16 +103,14 @@ TEST_F(ChartSweepTest, APaintRestartsAtChannelOneAndAStepMeasuresRecordsAndTunes
                        {{28, 178}, {33, 173}, colours::kBlack},
                        {{28, 174}, {33, 179}, colours::kBlack},
                        {{30, 279}, {30, 176}, step.ops[3].colour}}));
-}
 
-TEST_F(ChartSweepTest, AfterChannel14TheSweepStartsAgainFromTheOrigin) {
-  sweep.channel = 0;  // before any paint
-  SetReading(0xE0);
-  for (int i = 0; i < 14; ++i) EXPECT_EQ(RunSweepStep(card.adapter, sweep).channel, i + 1);
+  // After channel 14 the sweep starts again from the origin.
+  for (int channel = 2; channel <= 14; ++channel)
+    EXPECT_EQ(RunSweepStep(card.adapter, sweep).channel, channel);
   EXPECT_EQ(card.TunedChannels().back(), 1);
-  const SweepStep step = RunSweepStep(card.adapter, sweep);
-  EXPECT_EQ(step.channel, 1);
-  EXPECT_EQ(step.ops[3].from, (Pixel{30, 279}));
+  const SweepStep again = RunSweepStep(card.adapter, sweep);
+  EXPECT_EQ(again.channel, 1);
+  EXPECT_EQ(again.ops[3].from, (Pixel{30, 279}));
 }
 
 }  // namespace

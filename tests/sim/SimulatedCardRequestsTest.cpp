@@ -30,15 +30,13 @@ class SimulatedCardRequestsTest : public ::testing::Test {
     area.fill(0xAA);
     std::copy(header.begin(), header.end(), area.begin());
     const auto before = area;
-    NdisRequest request;
-    request.type = type;
-    request.oid = oid;
-    request.buffer = area.data();
-    request.length = static_cast<std::uint32_t>(length);
+    const NdisRequest request{.type = type,
+                              .oid = oid,
+                              .buffer = area.data(),
+                              .length = static_cast<std::uint32_t>(length)};
     const std::uint32_t status = card_.MakeNdisRequest(handle_, request, completion_, 1);
-    for (std::size_t i = length; i < area.size(); ++i) {
+    for (std::size_t i = length; i < area.size(); ++i)
       EXPECT_EQ(area[i], before[i]) << "byte " << i << " beyond length " << length;
-    }
     return status;
   }
 
@@ -93,9 +91,7 @@ TEST_F(SimulatedCardRequestsTest, ShortBuffersFailAndNothingIsWrittenPastTheLeng
   EXPECT_EQ(Send(kOidRescan, {0x0F, 0x00, 0x22, 0, 0, 0}, 5, NdisRequestType::kSet),
             kNdisStatusBufferTooShort);
 
-  NdisRequest nothing;
-  nothing.oid = kOidRecord;
-  nothing.length = 256;  // and no buffer
+  const NdisRequest nothing{.oid = kOidRecord, .length = 256};  // and no buffer
   EXPECT_NE(card_.MakeNdisRequest(handle_, nothing, completion_, 1), kNdisStatusSuccess);
 }
 
@@ -135,13 +131,12 @@ TEST(SimulatedCardRegistryTest, OpeningFailuresAndHandMadeScenariosWithoutPhases
   bare.accessPoints.push_back({99, 10, 10});
   SimulatedCard odd(bare, clock);
   std::array<std::uint8_t, 16> buffer = {0x02, 0x00, 0x43, 0xFD};
-  NdisRequest request;
-  request.oid = kOidRecord;
-  request.buffer = buffer.data();
-  request.length = buffer.size();
   CompletionRecord completion;
   clock.Advance(Millis{1000});
-  EXPECT_EQ(odd.MakeNdisRequest(odd.OpenAdapter("A"), request, completion, 1), kNdisStatusSuccess);
+  EXPECT_EQ(odd.MakeNdisRequest(odd.OpenAdapter("A"),
+                                {.oid = kOidRecord, .buffer = buffer.data(), .length = 16},
+                                completion, 1),
+            kNdisStatusSuccess);
 }
 
 }  // namespace

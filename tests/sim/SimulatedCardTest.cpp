@@ -56,7 +56,7 @@ struct SimRig {
   SimulatedCard* card = nullptr;
 };
 
-TEST(SimulatedCardTest, OfficeOpensThePrismCardAndReportsAnAssociatedLink) {
+TEST(SimulatedCardTest, OfficeOpensThePrismCardReportsAnAssociatedLinkAndRescans) {
   SimRig rig("office");
   rig.Poll();
   EXPECT_TRUE(rig.ui.messages.empty());
@@ -70,6 +70,12 @@ TEST(SimulatedCardTest, OfficeOpensThePrismCardAndReportsAnAssociatedLink) {
   EXPECT_GE(rig.Signal(), 88);
   EXPECT_LE(rig.Signal(), 112);
   EXPECT_EQ(rig.card->OpenAdapterCount(), 1);  // the probed ones were closed
+  // A rescan searches for a while, then associates again.
+  rig.Poll(Millis{3000}).adapter.PacketRescan();
+  EXPECT_EQ(rig.adapter.nNdisStatus, 0u);
+  EXPECT_EQ(rig.Poll().adapter.bufFD40[4], 2);
+  EXPECT_EQ(rig.Poll(Millis{4999}).adapter.bufFD40[4], 2);
+  EXPECT_EQ(rig.Poll(Millis{5000}).adapter.bufFD40[4], 4);
 }
 
 TEST(SimulatedCardTest, CountersGrowAtTheScenarioRatesWrapAt32BitsAndStartAgainAtAReset) {
@@ -87,15 +93,6 @@ TEST(SimulatedCardTest, CountersGrowAtTheScenarioRatesWrapAt32BitsAndStartAgainA
   EXPECT_EQ(rig.Rx(), 0u);
   rig.Poll(Millis{6000});
   EXPECT_EQ(rig.Rx(), 18000u);
-}
-
-TEST(SimulatedCardTest, RescanSearchesForAWhileThenAssociatesAgain) {
-  SimRig rig("office");
-  rig.Poll(Millis{3000}).adapter.PacketRescan();
-  EXPECT_EQ(rig.adapter.nNdisStatus, 0u);
-  EXPECT_EQ(rig.Poll().adapter.bufFD40[4], 2);
-  EXPECT_EQ(rig.Poll(Millis{4999}).adapter.bufFD40[4], 2);
-  EXPECT_EQ(rig.Poll(Millis{5000}).adapter.bufFD40[4], 4);
 }
 
 TEST(SimulatedCardTest, ScanningReadsEachTunedChannelsLevelUntilStopped) {
@@ -147,8 +144,7 @@ TEST(SimulatedCardTest, PowerReadingFollowsTheSettingOutsideTheAntennaTest) {
     rig.adapter.TxPowerValue = t;
     rig.Poll().Poll();  // the first poll reads 0x3E before it writes it
     ASSERT_EQ(rig.adapter.bufReg3E[2], t);
-    ShortText set;  // the main window's two power figures
-    ShortText measured;
+    ShortText set, measured;  // the main window's two power figures
     FormatTxPowerSetting(rig.adapter.bufReg3E[2], set);
     FormatTxPowerReading(rig.adapter.bufReg74[2], measured);
     EXPECT_EQ(measured, detector::SettingMw(t) < 20.0 ? "<20" : set.c_str()) << setting;
@@ -167,13 +163,18 @@ TEST(SimulatedCardTest, ClearingRegister62ZeroesTheLinkErrorsUntilTheNextPhase) 
   EXPECT_EQ(rig.Poll(Millis{5000}).LinkErrors(), 60);
 }
 
-TEST(SimulatedCardTest, FaultsHitOnlyTheirKindOfRequestForTheirTime) {
+TEST(SimulatedCardTest, FaultsAndOverridesHitOnlyTheirKindOfRequestForTheirTime) {
   Scenario scenario = LoadScenario("office");
   scenario.faults.push_back({Millis{1000}, Millis{2000}, RequestKind::kRecord, 0xFD43, 0xC0000001});
   scenario.faults.push_back({Millis{0}, std::nullopt, RequestKind::kCounter, 0x12, 0xC000009A});
+  scenario.overrides = {
+      {Millis{0}, Millis{1000}, OverrideTarget::kRegister, 0x7C, {50}, 1},
+      {Millis{0}, std::nullopt, OverrideTarget::kRecord, 0xFD43, {0, 0, 200, 0}, 4}};
   SimRig rig(scenario);
   EXPECT_EQ(rig.Poll().adapter.nNdisStatus, 0u);
+  EXPECT_EQ((Bytes{rig.RxLevel(), rig.Signal()}), (Bytes{50, 200}));  // overridden
   rig.Poll(Millis{1000});
+  EXPECT_EQ((Bytes{rig.RxLevel(), rig.Signal()}), (Bytes{12, 200}));
   EXPECT_EQ(rig.adapter.nNdisStatus, 0xC0000001u);  // the poll's last request, record 0xFD43
   EXPECT_EQ(rig.adapter.bufFD40[4], 4);             // other records still answer
   rig.adapter.PacketClearReg62();
@@ -200,20 +201,6 @@ TEST(SimulatedCardTest, EveryRequestSpendsTheCardsOrThePhasesLatency) {
   rig.clock.Advance(Millis{1000});
   rig.adapter.PacketStopTest();
   EXPECT_EQ(rig.clock.Now(), Millis{1040});
-}
-
-TEST(SimulatedCardTest, OverridesForceExactRawValuesForAWhile) {
-  Scenario scenario = LoadScenario("office");
-  scenario.overrides = {
-      {Millis{0}, Millis{1000}, OverrideTarget::kRegister, 0x7C, {50}, 1},
-      {Millis{0}, std::nullopt, OverrideTarget::kRecord, 0xFD43, {0, 0, 200, 0}, 4}};
-  SimRig rig(scenario);
-  rig.Poll();
-  EXPECT_EQ(rig.RxLevel(), 50);
-  EXPECT_EQ(rig.Signal(), 200);
-  rig.Poll(Millis{1000});
-  EXPECT_EQ(rig.RxLevel(), 12);
-  EXPECT_EQ(rig.Signal(), 200);
 }
 
 // Everything the windows read after a poll.
