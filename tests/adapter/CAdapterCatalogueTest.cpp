@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "adapter/CAdapter.h"
 #include "adapter/CardScript.h"
 #include "adapter/RequestCatalogue.h"
@@ -90,9 +92,8 @@ TEST_F(CAdapterCatalogue, RescanResetsThroughputWhateverTheCardAnswers) {
   adapter.ThroughputWarmup = 3;
   lib->statusAt[0] = 0xC0000001;
   EXPECT_TRUE(adapter.PacketRescan());
-  EXPECT_EQ(adapter.PrevRxCount, 0.0);
-  EXPECT_EQ(adapter.PrevTxCount, 0.0);
-  EXPECT_EQ(adapter.ThroughputWarmup, 0);
+  EXPECT_EQ(std::tuple(adapter.PrevRxCount, adapter.PrevTxCount, adapter.ThroughputWarmup),
+            std::tuple(0.0, 0.0, 0));
   EXPECT_THAT(lib->Described(), ElementsAre("set ff020198 256 0f 00 22 00 00 00"));
   EXPECT_EQ(adapter.nNdisStatus, 0xC0000001u);
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "adapter/AdapterRegistryRecord.h"
 #include "adapter/NdisRequest.h"
 
@@ -11,10 +13,7 @@ namespace {
 TEST(NdisRequestRecord, FieldsStandAtTheirBytesLittleEndianAndReservedBytesUntouched) {
   NdisRequest::Record record;
   record.fill(0xEE);
-  NdisRequest request;
-  request.type = NdisRequestType::kSet;
-  request.oid = 0xFF020198;
-  request.length = 8192;
+  const NdisRequest request{.type = NdisRequestType::kSet, .oid = 0xFF020198, .length = 8192};
   request.EncodeTo(record, 0x12345678);
 
   const std::uint8_t expected[] = {1,    0,    0,    0,    0x98, 0x01, 0x02, 0xFF,
@@ -27,10 +26,8 @@ TEST(NdisRequestRecord, FieldsStandAtTheirBytesLittleEndianAndReservedBytesUntou
   std::uint8_t buffer[4];
   const auto back = NdisRequest::Decode(record, buffer);
   ASSERT_TRUE(back.has_value());
-  EXPECT_EQ(back->type, NdisRequestType::kSet);
-  EXPECT_EQ(back->oid, 0xFF020198u);
-  EXPECT_EQ(back->length, 8192u);
-  EXPECT_EQ(back->buffer, buffer);
+  EXPECT_EQ(std::tuple(back->type, back->oid, back->length, back->buffer),
+            std::tuple(NdisRequestType::kSet, 0xFF020198u, 8192u, buffer + 0));
   EXPECT_EQ(NdisRequest::BufferAddressOf(record), 0x12345678u);
 
   record[20] = 7;  // neither query nor set

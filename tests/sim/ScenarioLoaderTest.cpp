@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
 #include "sim/ScenarioLoader.h"
 
@@ -60,11 +61,9 @@ TEST(ScenarioLoaderTest, ABaseIsMergedUnderTheDocumentAndPhasesInheritWhatTheyDo
   ASSERT_EQ(scenario.phases.size(), 3u);
   EXPECT_EQ(scenario.phases[0].rate, 4);
   const LinkPhase& last = scenario.phases[2];
-  EXPECT_EQ(last.portStatus, 5);
-  EXPECT_EQ(last.channel, 11);
-  EXPECT_EQ(last.rate, 1);
-  EXPECT_EQ(last.signal.shape, SignalShape::kFrozen);
-  EXPECT_FALSE(last.duration.has_value());
+  EXPECT_EQ(std::tuple(int{last.portStatus}, int{last.channel}, int{last.rate}, last.signal.shape,
+                       last.duration.has_value()),
+            std::tuple(5, 11, 1, SignalShape::kFrozen, false));
 }
 
 TEST(ScenarioLoaderTest, MistakesAreNamedByPlaceAndProblemInOneLine) {
