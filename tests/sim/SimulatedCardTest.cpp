@@ -85,14 +85,12 @@ TEST(SimulatedCardTest, CountersGrowAtTheScenarioRatesWrapAt32BitsAndStartAgainA
   SimRig rig(scenario);
   rig.Poll();
   EXPECT_EQ(Le32(rig.adapter.bufCount12), 0xFFFFFF00u);
-  rig.Poll(Millis{1800});  // 18000 * 1.8 * 7/8 bytes more directed: past 2^32
-  EXPECT_EQ(Le32(rig.adapter.bufCount12), 0xFFFFFF00u + 28350u);
+  // 18000 * 1.8 * 7/8 bytes more directed: past 2^32.
+  EXPECT_EQ(Le32(rig.Poll(Millis{1800}).adapter.bufCount12), 0xFFFFFF00u + 28350u);
   EXPECT_GT(Le32(rig.adapter.bufCount13), 0u);  // broadcast moves too
   EXPECT_EQ(Le32(rig.adapter.bufCount10) + Le32(rig.adapter.bufCount11), 2400u * 18 / 10);
-  rig.Poll(Millis{5000});
-  EXPECT_EQ(rig.Rx(), 0u);
-  rig.Poll(Millis{6000});
-  EXPECT_EQ(rig.Rx(), 18000u);
+  EXPECT_EQ(rig.Poll(Millis{5000}).Rx(), 0u);
+  EXPECT_EQ(rig.Poll(Millis{6000}).Rx(), 18000u);
 }
 
 TEST(SimulatedCardTest, ScanningReadsEachTunedChannelsLevelUntilStopped) {
@@ -180,8 +178,7 @@ TEST(SimulatedCardTest, FaultsAndOverridesHitOnlyTheirKindOfRequestForTheirTime)
   rig.adapter.PacketClearReg62();
   EXPECT_EQ(rig.adapter.nNdisStatus, 0u);
   EXPECT_EQ(rig.Poll(Millis{2000}).adapter.nNdisStatus, 0u);
-  rig.Poll(Millis{3000});
-  EXPECT_EQ(Le32(rig.adapter.bufCount12), 0u);  // never answered
+  EXPECT_EQ(Le32(rig.Poll(Millis{3000}).adapter.bufCount12), 0u);  // never answered
   EXPECT_GT(Le32(rig.adapter.bufCount13), 0u);
 }
 
