@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <tuple>
 
 #include "antenna/ChartOptions.h"
 #include "antenna/VswrScroll.h"
@@ -11,19 +12,14 @@ namespace quoril {
 namespace {
 
 TEST(Vswr, RawReadingsToVswrAndPlotHeight) {
-  struct Case {
-    std::uint8_t raw;
-    double vswr;
-    int height;
-  };
-  // No reading (0x80) lies exactly on the axis.
-  const Case cases[] = {{0xFF, 1.0000064, 0},   {0x00, 0.9999936, 0},     {0xF0, 1.41940, 41},
-                        {0xE0, 1.96413, 96},    {0xC0, 3.44913, 244},     {0x81, 8.89733, 789},
-                        {0x01, 1.02587, 2},     {0x10, 1.58113, 58},      {0x74, -1.84789, -284},
-                        {0x36, 127.453, 12645}, {0x37, -205.588, -20658}, {0x80, 0.0, 0}};
-  for (const Case& c : cases) {
-    EXPECT_NEAR(VswrFromRaw(c.raw), c.vswr, 5e-6 * std::abs(c.vswr)) << int{c.raw};
-    EXPECT_EQ(PlotHeight(c.raw), c.height) << int{c.raw};
+  // Raw reading, VSWR, plot height. No reading (0x80) lies exactly on the axis.
+  const std::tuple<std::uint8_t, double, int> cases[] = {
+      {0xFF, 1.0000064, 0},   {0x00, 0.9999936, 0},   {0xF0, 1.41940, 41},      {0xE0, 1.96413, 96},
+      {0xC0, 3.44913, 244},   {0x81, 8.89733, 789},   {0x01, 1.02587, 2},       {0x10, 1.58113, 58},
+      {0x74, -1.84789, -284}, {0x36, 127.453, 12645}, {0x37, -205.588, -20658}, {0x80, 0.0, 0}};
+  for (const auto& [raw, vswr, height] : cases) {
+    EXPECT_NEAR(VswrFromRaw(raw), vswr, 5e-6 * std::abs(vswr)) << int{raw};
+    EXPECT_EQ(PlotHeight(raw), height) << int{raw};
   }
   for (int raw = 0; raw < 0x80; ++raw) {
     EXPECT_EQ(VswrFromRaw(static_cast<std::uint8_t>(raw)) < 0, raw >= 0x37) << raw;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 #include <vector>
 
 #include "adapter/RequestCatalogue.h"
@@ -65,12 +66,8 @@ TEST_F(SimulatedCardRequestsTest, UnknownRequestsFailWithoutAnswering) {
 }
 
 TEST_F(SimulatedCardRequestsTest, ShortBuffersFailAndNothingIsWrittenPastTheLength) {
-  struct Shortest {
-    std::uint32_t oid;
-    Bytes header;
-    std::size_t length;  // the shortest buffer that takes the whole answer
-  };
-  const Shortest requests[] = {
+  // Request, header, and the shortest buffer that takes the whole answer.
+  const std::tuple<std::uint32_t, Bytes, std::size_t> requests[] = {
       {kOidCurrentAddress, {}, 6},
       {kOidRecord, {0x00, 0x00, 0x01, 0xFC}, 6},
       {kOidRecord, {0x04, 0x00, 0x42, 0xFD}, 10},
