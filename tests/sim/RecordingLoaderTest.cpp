@@ -21,23 +21,31 @@ namespace {
 
 using ::testing::HasSubstr;
 
+struct PollRig {
+  // Finds the card on `library` and polls it `ticks` times, 300 ms apart.
+  void Run(std::unique_ptr<NdisLibrary> library, int ticks) {
+    adapter.Connect(std::move(library), ui);
+    adapter.FindInputAdapter();
+    for (int tick = 0; tick < ticks; ++tick) {
+      clock.Advance(Millis{300});
+      adapter.PacketGetStatus();
+    }
+  }
+  ManualClock clock;
+  testing::RecordingUi ui;
+  CAdapter adapter;
+};
+
 // A few polls of the office, recorded.
 std::string OfficeRecording() {
   const auto path = std::filesystem::temp_directory_path() / "quoril-loader-office.json";
   {
-    ManualClock clock;
-    testing::RecordingUi ui;
-    CAdapter adapter;
-    adapter.Connect(std::make_unique<RecordingNdisLibrary>(
-                        MakeSimulatedCard(LoadScenario("office"), clock),
-                        std::fopen(path.string().c_str(), "wb"), path.string(), clock,
-                        RecordingNdisLibrary::Options{}),
-                    ui);
-    adapter.FindInputAdapter();
-    for (int tick = 0; tick < 5; ++tick) {
-      clock.Advance(Millis{300});
-      adapter.PacketGetStatus();
-    }
+    PollRig rig;
+    rig.Run(std::make_unique<RecordingNdisLibrary>(
+                MakeSimulatedCard(LoadScenario("office"), rig.clock),
+                std::fopen(path.string().c_str(), "wb"), path.string(), rig.clock,
+                RecordingNdisLibrary::Options{}),
+            5);
   }
   std::ostringstream text;
   text << std::ifstream(path, std::ios::binary).rdbuf();
@@ -87,16 +95,9 @@ TEST(RecordingLoader, ACutAnywhereInTheLastBytesReplaysOrIsRefusedClearly) {
       continue;
     }
     EXPECT_EQ(recording.cutOff, part.back() != '\n' && part.back() != ']') << cut;
-    ManualClock clock;
-    testing::RecordingUi ui;
-    CAdapter adapter;
-    adapter.Connect(std::make_unique<ReplayCard>(std::move(recording), clock), ui);
-    adapter.FindInputAdapter();
-    for (int tick = 0; tick < 6; ++tick) {
-      clock.Advance(Millis{300});
-      adapter.PacketGetStatus();
-    }
-    EXPECT_EQ(ui.messages, std::vector<std::string>{}) << cut;
+    PollRig rig;
+    rig.Run(std::make_unique<ReplayCard>(std::move(recording), rig.clock), 6);
+    EXPECT_EQ(rig.ui.messages, std::vector<std::string>{}) << cut;
   }
 }
 
@@ -104,30 +105,23 @@ TEST(RecordingLoader, ACutAnywhereInTheLastBytesReplaysOrIsRefusedClearly) {
 // asked before the recorded time or beyond a list cut short; a request never
 // recorded is not supported, and a recorded call takes its time again.
 TEST(RecordingLoader, ReplayEndsTheAdapterListAsRecordedAndKeepsCallTimes) {
-  ManualClock clock;
-  testing::RecordingUi ui;
-  CAdapter adapter;
-  adapter.Connect(
-      std::make_unique<ReplayCard>(ParseRecording("{\"recording\":1}\n[\"first\",5,0,\"A\"]\n"
-                                                  "[\"next\",5,0,\"B\"]\n",
-                                                  "rec.json"),
-                                   clock),
-      ui);
-  adapter.FindInputAdapter();
-  EXPECT_EQ(ui.messages, std::vector<std::string>{"|Can not find the PC card WLAN"});
-  EXPECT_STREQ(adapter.AdapterName, "B");
+  PollRig rig;
+  const char* text = "{\"recording\":1}\n[\"first\",5,0,\"A\"]\n[\"next\",5,0,\"B\"]\n";
+  rig.Run(std::make_unique<ReplayCard>(ParseRecording(text, "rec.json"), rig.clock), 0);
+  EXPECT_EQ(rig.ui.messages, std::vector<std::string>{"|Can not find the PC card WLAN"});
+  EXPECT_STREQ(rig.adapter.AdapterName, "B");
   // A call that took 1 ms takes it again; one never recorded is not supported.
   ReplayCard replay(
       ParseRecording("{\"recording\":1}\n[\"request\",0,\"query\",\"0x00000007\",2,\"\"]\n"
                      "[0,0,0,\"0:0102\",{\"ms\":1}]\n",
                      "rec.json"),
-      clock);
+      rig.clock);
   std::uint8_t buffer[2] = {};
   NdisRequest request{.oid = 7, .buffer = buffer, .length = 2};
   CompletionRecord completion;
-  const Millis before = clock.Now();
+  const Millis before = rig.clock.Now();
   EXPECT_EQ(replay.MakeNdisRequest(1, request, completion, 1), 0u);
-  EXPECT_EQ(clock.Now() - before, Millis{1});
+  EXPECT_EQ(rig.clock.Now() - before, Millis{1});
   EXPECT_EQ(buffer[1], 2);
   request.oid = 8;
   EXPECT_EQ(replay.MakeNdisRequest(1, request, completion, 1), kNdisStatusNotSupported);
