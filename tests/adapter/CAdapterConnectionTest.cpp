@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "adapter/CAdapter.h"
 #include "adapter/ScriptedLibrary.h"
 
@@ -70,25 +72,19 @@ TEST_F(CAdapterConnection, NoCardThatAnswersShowsAMessageWithoutExiting) {
 
 // Opening goes on after either failure; the status shows at least four digits.
 TEST_F(CAdapterConnection, AddressAndSignalRecordFailuresAreShown) {
-  struct Case {
-    std::size_t request;  // probe, address, then the signal record
-    std::uint32_t status;
-    const char* message;
-  };
-  const Case cases[] = {
+  // The failing request (probe, address, then the signal record), its status, the box.
+  const std::tuple<std::size_t, std::uint32_t, const char*> cases[] = {
       {1, 0xC0000001, "Error!|In InitInputAdapter: PacketGetAddress returned nonzero"},
       {2, 1, "Error! --> PacketGetChanel|nNdisStatus: 0001 "},
       {2, 0xC0000001, "Error! --> PacketGetChanel|nNdisStatus: c0000001 "}};
-  for (const Case& c : cases) {
+  for (const auto& [request, status, message] : cases) {
     Connect({{"Prism"}});
-    lib->statusAt[c.request] = c.status;
+    lib->statusAt[request] = status;
     adapter->FindInputAdapter();
-    EXPECT_THAT(ui.messages, ElementsAre(c.message));
+    EXPECT_THAT(ui.messages, ElementsAre(message));
     EXPECT_EQ(lib->Requests().size(), 3u);
     EXPECT_EQ(adapter->hInputAdapter, 100);
-    if (c.request == 2) {
-      EXPECT_EQ(adapter->nNdisStatus, c.status);
-    }
+    EXPECT_EQ(adapter->nNdisStatus, request == 2 ? status : 0u);
     ui.messages.clear();
   }
 }

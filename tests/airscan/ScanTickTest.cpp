@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "adapter/CardScript.h"
@@ -96,11 +97,10 @@ TEST(ScanSliders, TextsThresholdsAndRanges) {
   for (const Case& c : cases) {
     AirScanState state;
     const SliderUpdate u = OnSliderScroll(c.zoom, c.level, c.ber, state);
-    EXPECT_EQ(u.zoomText, c.zoomText);
-    EXPECT_EQ(u.levelBerText, c.levelText);
-    EXPECT_EQ(state.berLevel, c.berLevel);
-    EXPECT_EQ(state.rangeMax, c.zoom);
-    EXPECT_EQ(u.applyRange, !c.ber);  // BER mode keeps its 0..100 range
+    // BER mode keeps its 0..100 range.
+    EXPECT_EQ(std::tuple(u.zoomText.view(), u.levelBerText.view(), state.berLevel, state.rangeMax,
+                         u.applyRange),
+              std::tuple(c.zoomText, c.levelText, c.berLevel, c.zoom, !c.ber));
   }
 }
 
