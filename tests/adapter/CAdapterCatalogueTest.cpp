@@ -66,8 +66,7 @@ TEST_F(CAdapterCatalogue, FailingRequestDoesNotStopThePollAndLastStatusRemains) 
   EXPECT_EQ(lib->Requests().size(), 13u);
   EXPECT_EQ(adapter.nNdisStatus, 0u);
 
-  lib->Restart();
-  lib->statusAt[12] = 6;  // the signal record
+  lib->statusAt[13 + 12] = 6;  // the next poll's signal record
   EXPECT_TRUE(adapter.PacketGetStatus());
   EXPECT_EQ(adapter.nNdisStatus, 6u);
 }

@@ -55,13 +55,6 @@ class ScriptedLibrary final : public NdisLibrary {
   void ResetCompletionEvent(EventHandle event) override;
   void CloseCompletionEvent(EventHandle event) override;
 
-  // Forgets the log and the scripted statuses; request positions count anew.
-  void Restart() {
-    log.clear();
-    statusAt.clear();
-    requests_ = 0;
-  }
-
   std::vector<const LoggedCall*> Requests() const;
   std::vector<std::string> Kinds() const;
   // "q ff010181 256 04 00 42 fd" for each request: type, oid, length, sent.
