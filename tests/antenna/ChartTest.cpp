@@ -18,7 +18,7 @@ using testing::CardScript;
 // The chart control of the VSWR dialog as it comes out at 96 dpi.
 constexpr PixelRect kClient{0, 0, 384, 309};
 
-TEST(ChartGeometry, PixelsAreTruncatedTowardZero) {
+TEST(ChartFrame, PixelsAreTruncatedTowardZeroAndTheFrameHasTicksThresholdAxesAndTitles) {
   const PixelRect plot = PlotRectangle(kClient);
   EXPECT_EQ(plot, (PixelRect{30, 30, 354, 279}));
   const ChartScales s = ChannelAxisScales(plot);
@@ -26,10 +26,8 @@ TEST(ChartGeometry, PixelsAreTruncatedTowardZero) {
   // above the top edge; a negative VSWR below the plot and left of it.
   EXPECT_EQ(ToPixel({13, 100}, s, plot), (Pixel{310, 29}));
   EXPECT_EQ(ToPixel({-1, -284}, s, plot), (Pixel{8, 986}));
-}
 
-TEST(ChartFrame, TicksThresholdAxesAndTitles) {
-  ChartCursor cursor{PlotRectangle(kClient), {}, {5, 5}};
+  ChartCursor cursor{plot, {}, {5, 5}};
   DrawList ops;
   DrawFrame(cursor, {63, 17}, ops);
 
@@ -65,7 +63,7 @@ TEST(ChartFrame, TicksThresholdAxesAndTitles) {
 
   // The sweep goes on from the origin at the channel axis's scales.
   EXPECT_EQ(cursor.last, (ChartPoint{0, 0}));
-  EXPECT_EQ(cursor.scales, ChannelAxisScales(cursor.plot));
+  EXPECT_EQ(cursor.scales, s);
 }
 
 TEST(ChartSweep, APaintRestartsAtChannelOneAndAStepMeasuresRecordsAndTunes) {
