@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "antenna/AntennaTestCommand.h"
 #include "antenna/CAntennaTestDlg.h"
 #include "antenna/ChartFrame.h"
@@ -72,14 +74,8 @@ TEST(AntennaWindowsTest, OnlyANewWidthOrResolutionClearsTheChartAndRestartsTheSw
 
 TEST(AntennaWindowsTest, EveryScrollReachesTheChartAndOkKeepsWhatItRanWith) {
   constexpr int kSpeed = 1002, kClear = 1004;
-  struct Step {
-    int id;
-    ScrollCode code;
-    int thumb;
-    int speed, clear;  // the bars' positions after it
-    bool repaints;
-  };
-  const Step steps[] = {
+  // Bar, scroll code, thumb; the bars' positions after it, and whether it repaints.
+  const std::tuple<int, ScrollCode, int, int, int, bool> steps[] = {
       {kSpeed, ScrollCode::kPageRight, 0, 60, 10, false},
       {kClear, ScrollCode::kEndScroll, 0, 60, 10, false},
       {kClear, ScrollCode::kPageRight, 0, 60, 20, true},
@@ -93,14 +89,14 @@ TEST(AntennaWindowsTest, EveryScrollReachesTheChartAndOkKeepsWhatItRanWith) {
   EXPECT_EQ(rig.Open(50,
                      [&](RecordingDialog& d) {
                        const ChartState& chart = *d.Charts().at(0);
-                       for (const Step& s : steps) {
+                       for (const auto& [id, code, thumb, speed, clear, repaints] : steps) {
                          const int paints = chart.paints;
-                         d.Scroll(s.id, s.code, s.thumb);
-                         EXPECT_EQ(d.Control(kSpeed).pos, s.speed);
-                         EXPECT_EQ(d.Control(kClear).pos, s.clear);
-                         EXPECT_EQ(chart.TimerPeriod(kChartTimerId), SweepPeriodMs(s.speed));
-                         EXPECT_EQ(rig.dialog->Chart().Resolution(), s.clear);
-                         EXPECT_EQ(chart.paints - paints, s.repaints ? 1 : 0);
+                         d.Scroll(id, code, thumb);
+                         EXPECT_EQ(d.Control(kSpeed).pos, speed);
+                         EXPECT_EQ(d.Control(kClear).pos, clear);
+                         EXPECT_EQ(chart.TimerPeriod(kChartTimerId), SweepPeriodMs(speed));
+                         EXPECT_EQ(rig.dialog->Chart().Resolution(), clear);
+                         EXPECT_EQ(chart.paints - paints, repaints ? 1 : 0);
                        }
                        d.Click(CDialog::IDOK);
                      }),
