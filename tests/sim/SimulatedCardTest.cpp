@@ -188,12 +188,8 @@ TEST(SimulatedCardTest, EveryRequestSpendsTheCardsOrThePhasesLatency) {
   slow.Poll();
   EXPECT_EQ(slow.clock.Now() - before, Millis{13 * 25});
 
-  Scenario scenario = LoadScenario("office");
-  scenario.phases[0].duration = Millis{1000};
-  scenario.phases.push_back(scenario.phases[0]);
-  scenario.phases[1].duration.reset();
-  scenario.phases[1].latency = Millis{40};
-  SimRig rig(scenario);
+  SimRig rig(ParseScenario(
+      R"({"base": "office", "link": {"phases": [{"durationMs": 1000}, {"latencyMs": 40}]}})", "x"));
   EXPECT_EQ(rig.Poll().clock.Now(), Millis{0});
   rig.clock.Advance(Millis{1000});
   rig.adapter.PacketStopTest();
