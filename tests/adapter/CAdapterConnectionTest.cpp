@@ -15,14 +15,12 @@ using ::testing::ElementsAre;
 
 class CAdapterConnection : public ::testing::Test {
  protected:
-  ScriptedLibrary& Connect(std::vector<FakeAdapter> adapters) {
+  void Connect(std::vector<FakeAdapter> adapters) {
     auto library = std::make_unique<ScriptedLibrary>();
     library->adapters = std::move(adapters);
     lib = library.get();
     adapter = std::make_unique<CAdapter>();
     adapter->Connect(std::move(library), ui);
-    lib->log.clear();
-    return *lib;
   }
 
   RecordingUi ui;
@@ -34,8 +32,9 @@ TEST_F(CAdapterConnection, SkipsAdapterThatCannotOpenAndUsesTheNextThatAnswers) 
   Connect({{"Broken", false, true}, {"Prism", true, true}});
   adapter->FindInputAdapter();
 
-  EXPECT_THAT(lib->Kinds(), ElementsAre("first", "open Broken", "last-error", "next", "open Prism",
-                                        "request", "close", "open Prism", "request", "request"));
+  EXPECT_THAT(lib->Kinds(),
+              ElementsAre("reset-event", "first", "open Broken", "last-error", "next", "open Prism",
+                          "request", "close", "open Prism", "request", "request"));
   EXPECT_STREQ(adapter->AdapterName, "Prism");
   EXPECT_EQ(adapter->InputAdapter, 1);
   EXPECT_EQ(adapter->hInputAdapter, 101);
@@ -51,9 +50,10 @@ TEST_F(CAdapterConnection, SkipsAdapterThatCannotOpenAndUsesTheNextThatAnswers) 
 // only once.
 TEST_F(CAdapterConnection, NoCardThatAnswersShowsAMessageWithoutExiting) {
   const std::pair<std::vector<FakeAdapter>, std::vector<std::string>> cases[] = {
-      {{}, {"first"}},
+      {{}, {"reset-event", "first"}},
       {{{"A", true, false}, {"B", true, false}},
-       {"first", "open A", "request", "close", "next", "open B", "request", "close", "next"}}};
+       {"reset-event", "first", "open A", "request", "close", "next", "open B", "request", "close",
+        "next"}}};
   for (const auto& [adapters, kinds] : cases) {
     Connect(adapters);
     adapter->FindInputAdapter();
@@ -111,20 +111,14 @@ TEST_F(CAdapterConnection, SearchingAgainClosesTheOpenHandleFirst) {
   EXPECT_EQ(tally->closes, 4);  // two probes, the open handle, and the exit
 }
 
-TEST(CAdapterEvent, FailingEventThrowsAndIsResetOtherwise) {
-  RecordingUi ui;
+TEST_F(CAdapterConnection, TheCompletionEventIsResetAndAFailingOneThrows) {
+  Connect({});
+  EXPECT_THAT(lib->Kinds(), ElementsAre("reset-event"));
+  EXPECT_NE(adapter->m_Overlapped.hEvent, nullptr);
+  EXPECT_EQ(adapter->hInputAdapter, kInvalidAdapter);
   auto failing = std::make_unique<ScriptedLibrary>();
   failing->eventFails = true;
-  CAdapter broken;
-  EXPECT_THROW(broken.Connect(std::move(failing), ui), CAdapter::Initialization);
-
-  auto good = std::make_unique<ScriptedLibrary>();
-  ScriptedLibrary* lib = good.get();
-  CAdapter adapter;
-  adapter.Connect(std::move(good), ui);
-  EXPECT_THAT(lib->Kinds(), ElementsAre("reset-event"));
-  EXPECT_NE(adapter.m_Overlapped.hEvent, nullptr);
-  EXPECT_EQ(adapter.hInputAdapter, kInvalidAdapter);
+  EXPECT_THROW(CAdapter().Connect(std::move(failing), ui), CAdapter::Initialization);
 }
 
 }  // namespace
