@@ -53,13 +53,8 @@ class ScriptedDialog : public DialogEvents {
   }
 
   void OnAttach(DialogPeer* peer) override {
-    if (peer) {
-      peer_ = static_cast<Win32DialogPeer*>(peer);
-      hwnd_ = peer_->Hwnd();
-    } else {
-      visibleAtDetach = IsWindowVisible(hwnd_);
-      peer_ = nullptr;
-    }
+    peer_ = static_cast<Win32DialogPeer*>(peer);
+    if (peer_) hwnd_ = peer_->Hwnd();
   }
   bool OnInitDialog() override {
     if (onInit) onInit(*this);
@@ -85,7 +80,6 @@ class ScriptedDialog : public DialogEvents {
   std::vector<int> timers;
   std::vector<ScrollEvent> scrolls;
   std::vector<unsigned> sysCommands;
-  bool visibleAtDetach = true;
 
  private:
   Win32WindowSystem& windows_;

@@ -90,37 +90,6 @@ TEST(Win32Dialog, DeliversKeysAsCommands) {
   EXPECT_EQ(dialog.Run(), kScriptEnded);
 }
 
-TEST(Win32Dialog, EndingInInitNeverShowsTheWindow) {
-  Win32WindowSystem windows(GetModuleHandleW(nullptr));
-  ScriptedDialog dialog(windows, res::kAirScan, {});
-  dialog.onInit = [](ScriptedDialog& d) { d.Peer().EndModal(5); };
-  EXPECT_EQ(dialog.Run(), 5);
-  EXPECT_FALSE(dialog.visibleAtDetach);
-  EXPECT_TRUE(windows.OpenDialogs().empty());
-}
-
-// A bar paints the colours it is given (the windows' own test reads them
-// back; this one looks at the pixels).
-TEST(Win32Dialog, PaintsBarsInTheirColours) {
-  Win32WindowSystem windows(GetModuleHandleW(nullptr));
-  ScriptedDialog scan(windows, res::kAirScan, [](ScriptedDialog& d) {
-    DialogPeer& peer = d.Peer();
-    constexpr Rgb kBar = MakeRgb(255, 0, 0);
-    constexpr Rgb kBack = MakeRgb(0, 0, 128);
-    peer.SetBarRange(1132, 0, 100);
-    peer.SetBarColor(1132, kBar);
-    peer.SetBarBackground(1132, kBack);
-    peer.SetBarPos(1132, 50);
-    UpdateWindow(d.Item(1132));
-    RECT r;
-    GetClientRect(d.Item(1132), &r);
-    const int x = r.right / 2;
-    EXPECT_EQ(PixelOf(d.Item(1132), x, r.bottom * 3 / 4), kBar) << "an upright bar fills upwards";
-    EXPECT_EQ(PixelOf(d.Item(1132), x, r.bottom / 4), kBack);
-  });
-  scan.Run();
-}
-
 // The keys of a focused trackbar arrive with their codes, the trackbar moved
 // already (a scroll bar's keys: the windows' own test).
 TEST(Win32Dialog, ReportsTrackbarKeys) {
