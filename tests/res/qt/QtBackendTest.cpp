@@ -154,14 +154,6 @@ class QtBackendTest : public QObject {
 void QtBackendTest::EveryTemplateBuildsWithItsControlsInPlace() {
   QCOMPARE(DialogUnits(6, 13).Rect(15, 195, 190, 10), QRect(23, 317, 285, 16));  // 22.5, 316.9
   QCOMPARE(DialogUnits(7, 16).X(-3), -5);                                        // -5.25
-  const QFont font = DialogFont("No Such Face Anywhere", 8);  // another face, the same size
-  QCOMPARE(font.pointSize(), 8);
-  const QFontMetrics metrics(font);
-  const DialogUnits fromFont = DialogUnits::FromFont(font);
-  QCOMPARE(fromFont.BaseY(), metrics.height());
-  const int letters = metrics.horizontalAdvance(
-      QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-  QVERIFY(std::abs(fromFont.BaseX() * 52 - letters) <= 26);  // the average, rounded
   for (int id : {res::kAboutBox, res::kLinkMonitor, res::kAntennaTest, res::kAirScan,
                  res::kPowerControl, res::kAntennaInfo}) {
     const res::DialogTemplate& t = Template(id);
@@ -367,7 +359,6 @@ void QtBackendTest::TheChartKeepsItsPictureAndPaintsOnInvalidate() {
     surface->Invalidate();
     QCOMPARE(chart.paints, 2);
     QTRY_VERIFY(chart.ticks >= 2);
-    QVERIFY(surface->Extent("Channel").cy > 0);
   });
   // The window went first: the surface stays and does nothing.
   const int ticks = chart.ticks;
