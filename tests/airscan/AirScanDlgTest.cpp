@@ -20,10 +20,9 @@ constexpr int kTimer = 1106;
 
 // The dialog on a card whose last poll said channel 5, scripted by the test.
 struct ScanRig : testing::WindowRig {
-  explicit ScanRig(std::uint8_t ber = 0) {
+  ScanRig() {
     records[kRecordChannel] = {5, 0};
-    registers[kRegRxLevel] = 47;
-    registers[kRegLinkErrors] = ber;
+    registers[kRegRxLevel] = 47;  // and no link errors
     adapter.PacketGetStatus();
     adapter.ScanShowBer = 1;
     adapter.ScanZeroCount = 9;
