@@ -29,16 +29,14 @@ class ScanTickTest : public ::testing::Test {
   AirScanState state;
 };
 
-TEST_F(ScanTickTest, SweepStartsAfterTheCurrentChannel) {
+TEST_F(ScanTickTest, SweepStartsAfterTheCurrentChannelOrAtChannelOne) {
   Open(5);
   std::vector<int> shown;
   for (int i = 0; i < 14; ++i) shown.push_back(Tick().channel);
   EXPECT_EQ(shown, (std::vector<int>{5, 6, 7, 8, 9, 10, 11, 12, 13, 1, 2, 3, 4, 5}));
   EXPECT_EQ(card.TunedChannels(),
             (std::vector<std::uint8_t>{6, 7, 8, 9, 10, 11, 12, 13, 1, 2, 3, 4, 5, 6}));
-}
-
-TEST_F(ScanTickTest, ChannelsOutsideTheSweepStartItAtChannelOne) {
+  // Channels outside the sweep start it at channel one.
   for (int current : {0, 13, 14}) {
     Open(static_cast<std::uint8_t>(current));
     const ScanTickResult r = Tick();

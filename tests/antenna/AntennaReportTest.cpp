@@ -54,10 +54,8 @@ TEST(AntennaReport, TextsOfTheTable) {
             "min = |VSWR_min = 200.00|max =4|VSWR_max = 250.50|Problems ... Check a "
             "cable, pigtail, antenna|");
   EXPECT_EQ(high.values[3], "250.50");
-}
-
-TEST(AntennaReport, ChannelFourteenIsShownAndCountsForTheMinimumButIsNotJudged) {
-  // The channel named is the one that holds the maximum shown.
+  // Channel 14 is shown and counts for the minimum but is not judged; the
+  // channel named is the one that holds the maximum shown.
   const AntennaReport r = Report(1.2, {{4, 1.3}, {13, 2.5}});
   EXPECT_EQ(Texts(r), "min =1|VSWR_min = 1.20|max =5|VSWR_max = 1.30|Nice antenna ...|");
   EXPECT_EQ(r.values[13], "2.50");

@@ -51,10 +51,7 @@ TEST_F(SimulatedCardRequestsTest, UnknownRequestsFailWithoutAnswering) {
   EXPECT_EQ(Send(0xFF010199, {0x02, 0x00, 0x40, 0xFD}), kNdisStatusNotSupported);
   EXPECT_EQ(Send(kOidRecord, {0x02, 0x00, 0x99, 0xFD}), kNdisStatusNotSupported);
   EXPECT_EQ(Send(kOidCommand, {0x39, 0x00, 0x00, 0x00}), kNdisStatusNotSupported);
-  EXPECT_EQ(Send(kOidCommand, {0x38, 0x77, 0, 0, 0, 0}), kNdisStatusNotSupported);
-  EXPECT_EQ(Send(kOidCommand, {0x30, 0x00, 0x55, 0x00}), kNdisStatusNotSupported);
   EXPECT_EQ(Send(kOidCommand, {0x30, 0x00, 0x7C, 0x01}), kNdisStatusNotSupported);  // 0x17C
-  EXPECT_EQ(Send(kOidCommand, {0x31, 0x00, 0x74, 0x00, 0x10}), kNdisStatusNotSupported);
   EXPECT_EQ(Send(kOidCounter, {0x14, 0x01, 0x02, 0x02}), kNdisStatusNotSupported);
   EXPECT_EQ(Send(kOidCommand, {0x38, 0x08, 0x00, 0, 0, 0}), kNdisStatusInvalidData);
   EXPECT_EQ(Send(kOidRescan, {0x0F, 0x00, 0x23, 0, 0, 0}, 6, NdisRequestType::kSet),
@@ -105,7 +102,7 @@ TEST_F(SimulatedCardRequestsTest, RequestsOnAHandleThatIsNotOpenFailAndOnlyListe
   EXPECT_EQ(card_.OpenAdapter(nullptr), kInvalidAdapter);
 }
 
-TEST(SimulatedCardRegistryTest, OpeningFailuresAndHandMadeScenariosWithoutPhasesAreHandled) {
+TEST(SimulatedCardRegistryTest, OpeningFailuresAreReportedByTheCard) {
   Scenario scenario = LoadScenario("office");
   scenario.faults.push_back({Millis{100}, std::nullopt, RequestKind::kOpen, std::nullopt, 0x1234});
   ManualClock clock;
@@ -121,19 +118,6 @@ TEST(SimulatedCardRegistryTest, OpeningFailuresAndHandMadeScenariosWithoutPhases
   EXPECT_EQ(shut.OpenAdapter("PRISM2_1"), kInvalidAdapter);
   EXPECT_EQ(shut.GetLastError(), kNdisStatusFailure);
   EXPECT_EQ(shut.CreateCompletionEvent(), nullptr);
-
-  Scenario bare;  // no phases, no time step, an access point on no channel
-  bare.adapters.push_back({"A", true, true, {}});
-  bare.timeStep = Millis{0};
-  bare.accessPoints.push_back({99, 10, 10});
-  SimulatedCard odd(bare, clock);
-  std::array<std::uint8_t, 16> buffer = {0x02, 0x00, 0x43, 0xFD};
-  CompletionRecord completion;
-  clock.Advance(Millis{1000});
-  EXPECT_EQ(odd.MakeNdisRequest(odd.OpenAdapter("A"),
-                                {.oid = kOidRecord, .buffer = buffer.data(), .length = 16},
-                                completion, 1),
-            kNdisStatusSuccess);
 }
 
 }  // namespace

@@ -87,7 +87,6 @@ TEST(SimulatedCardTest, CountersGrowAtTheScenarioRatesWrapAt32BitsAndStartAgainA
   EXPECT_EQ(Le32(rig.adapter.bufCount12), 0xFFFFFF00u);
   // 18000 * 1.8 * 7/8 bytes more directed: past 2^32.
   EXPECT_EQ(Le32(rig.Poll(Millis{1800}).adapter.bufCount12), 0xFFFFFF00u + 28350u);
-  EXPECT_GT(Le32(rig.adapter.bufCount13), 0u);  // broadcast moves too
   EXPECT_EQ(Le32(rig.adapter.bufCount10) + Le32(rig.adapter.bufCount11), 2400u * 18 / 10);
   EXPECT_EQ(rig.Poll(Millis{5000}).Rx(), 0u);
   EXPECT_EQ(rig.Poll(Millis{6000}).Rx(), 18000u);
@@ -120,15 +119,14 @@ TEST(SimulatedCardTest, AntennaTestReadingsAreTheNearestByteToTheScenariosVswr) 
       rig.adapter.PacketSetTxLevel(0x80);
       rig.adapter.PacketSetChannel(channel);
       rig.adapter.PacketReadReg74();
-      const std::uint8_t reading = rig.adapter.bufReg74Test[2];
+      const double shown = VswrFromRaw(rig.adapter.bufReg74Test[2]);
       const double vswr = rig.card->GetScenario().antennaVswr[channel - 1];
-      const double distance = std::fabs(VswrFromRaw(reading) - vswr);
       for (int other = 0; other < 256; ++other) {
         if (other == detector::kNoReading) continue;
-        EXPECT_LE(distance, std::fabs(VswrFromRaw(static_cast<std::uint8_t>(other)) - vswr))
+        EXPECT_LE(std::fabs(shown - vswr), std::fabs(VswrFromRaw(std::uint8_t(other)) - vswr))
             << name << " channel " << int{channel} << ": byte " << other << " is nearer";
       }
-      above2 = above2 || (channel <= 13 && VswrFromRaw(reading) > 2.0);
+      above2 = above2 || (channel <= 13 && shown > 2.0);
     }
     EXPECT_EQ(above2, std::string_view(name) == "bad-antenna") << name;
   }
@@ -147,18 +145,6 @@ TEST(SimulatedCardTest, PowerReadingFollowsTheSettingOutsideTheAntennaTest) {
     FormatTxPowerReading(rig.adapter.bufReg74[2], measured);
     EXPECT_EQ(measured, detector::SettingMw(t) < 20.0 ? "<20" : set.c_str()) << setting;
   }
-  // During the antenna test a setting other than 0x80 still reads as power.
-  rig.adapter.PacketSetTxLevel(0xC8);
-  rig.adapter.PacketReadReg74();
-  EXPECT_NEAR(detector::ReadingMw(rig.adapter.bufReg74Test[2]), detector::SettingMw(0xC8), 0.3);
-}
-
-TEST(SimulatedCardTest, ClearingRegister62ZeroesTheLinkErrorsUntilTheNextPhase) {
-  SimRig rig("lost-link");
-  rig.adapter.PacketClearReg62();
-  EXPECT_EQ(rig.adapter.nNdisStatus, 0u);
-  EXPECT_EQ(rig.Poll().LinkErrors(), 0);
-  EXPECT_EQ(rig.Poll(Millis{5000}).LinkErrors(), 60);
 }
 
 TEST(SimulatedCardTest, FaultsAndOverridesHitOnlyTheirKindOfRequestForTheirTime) {
@@ -178,6 +164,7 @@ TEST(SimulatedCardTest, FaultsAndOverridesHitOnlyTheirKindOfRequestForTheirTime)
   rig.adapter.PacketClearReg62();
   EXPECT_EQ(rig.adapter.nNdisStatus, 0u);
   EXPECT_EQ(rig.Poll(Millis{2000}).adapter.nNdisStatus, 0u);
+  EXPECT_EQ(rig.LinkErrors(), 0);                                  // cleared above
   EXPECT_EQ(Le32(rig.Poll(Millis{3000}).adapter.bufCount12), 0u);  // never answered
   EXPECT_GT(Le32(rig.adapter.bufCount13), 0u);
 }
