@@ -1,6 +1,6 @@
 // The program as a whole on the recording backend: its options, its start
 // on the simulated card with the ways it can end, the settings problem it
-// reports, and the screenshot tour.
+// reports.
 
 #include <gtest/gtest.h>
 
@@ -70,11 +70,10 @@ struct AppRun {
     fs::create_directories(folder);
   }
   ~AppRun() { fs::remove_all(folder); }
-  int Start(const std::string& scenario, int quitAfterMs, const std::string& screenshots = {}) {
+  int Start(const std::string& scenario, int quitAfterMs) {
     CommandLine options;
     options.simulate = true;
     options.scenario = scenario;
-    options.screenshots = screenshots;
     options.quitAfterMs = quitAfterMs;
     return app.Start(options, platform, adapter);
   }
@@ -125,23 +124,6 @@ TEST(StartupTest, ABadScenarioOrNoCardEndsWithOneBoxAndSavesNothing) {
     EXPECT_TRUE(code == 0 || run.Boxes()[0].find(scenario) != std::string::npos);
     EXPECT_EQ(run.profile->ReadInt("Adapter", "InputAdapter", -1), -1);
   }
-}
-
-TEST(StartupTest, ScreenshotsTourTheWindowsThroughTheirCommands) {
-  AppRun run;
-  const std::string shots = (run.folder / "shots").string();
-  EXPECT_EQ(run.Start("office", 0, shots), 0);
-  std::vector<std::string> expected;
-  for (const char* shot : {"102 link-monitor", "182 power-control", "181 air-scan", "100 about",
-                           "157 antenna-test", "183 antenna-report"}) {
-    expected.push_back(std::string(shot).insert(4, "capture " + shots + "/"));
-  }
-  EXPECT_EQ(run.LogWith("capture"), expected);
-  EXPECT_TRUE(fs::is_directory(shots));
-  EXPECT_EQ(run.profile->ReadInt("Adapter", "InputAdapter", -1), -1);  // settings untouched
-
-  AppRun none;  // no card, no pictures: a failure, unlike the program's own exit 0
-  EXPECT_EQ(none.Start("no-card", 0, (none.folder / "shots").string()), 1);
 }
 
 }  // namespace
