@@ -4,7 +4,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <map>
 #include <regex>
+#include <sstream>
 
 #include "cli/CliRun.h"
 #include "sim/RecordingLoader.h"
@@ -32,6 +34,27 @@ TEST(CliRecord, EveryScenarioAndCommandReplaysAsItRan) {
       EXPECT_EQ(replay.status, live.status) << what;
     }
   }
+}
+
+// An answer line carries the bytes that changed; one without any must
+// differ from the request's previous answer in its status or duration.
+TEST(CliRecord, AnAnswerThatRepeatsIsNotWrittenAgain) {
+  const TempFile recording("steady.json");
+  RunCli("monitor --simulate --fast --count=40 --record=" + recording.Path());
+  std::map<int, std::pair<nlohmann::json, nlohmann::json>> previous;  // status, duration
+  std::istringstream lines(ReadFile(recording.Path()));
+  int answers = 0;
+  for (std::string line; std::getline(lines, line);) {
+    const auto entry = nlohmann::json::parse(line);
+    if (!entry.is_array() || !entry[0].is_number()) continue;
+    ++answers;
+    const bool bytes = entry.size() > 3 && entry[3].is_string();
+    const nlohmann::json duration = entry.back().is_object() ? entry.back().value("ms", 0) : 0;
+    const auto [last, first] = previous.try_emplace(entry[0].get<int>(), entry[2], duration);
+    EXPECT_TRUE(first || bytes || last->second != std::pair(entry[2], duration)) << line;
+    last->second = {entry[2], duration};
+  }
+  EXPECT_GT(answers, 0);
 }
 
 // The texts that show an address, with the address cut out.
