@@ -74,10 +74,14 @@ TEST(ChartSweep, APaintRestartsAtChannelOneAndAStepMeasuresRecordsAndTunes) {
   EXPECT_EQ(sent,
             (std::vector<std::string>{"38 0e ff ff 00 00", "31 00 3e 00 80", "38 0e ff ff 00 00",
                                       "30 00 74 00 00", "38 08 02 00 00 00"}));
-  // The curve's pixel, a black X, then the line from the origin.
-  ASSERT_EQ(step.ops.size(), 4u);
-  EXPECT_EQ(std::tuple(step.ops[0].to, step.ops[0].colour, step.ops[3].from, step.ops[3].to),
-            std::tuple(Pixel{30, 176}, kChartCurveColour, Pixel{30, 279}, Pixel{30, 176}));
+  // Pixel, the black X, then the line from the origin.
+  std::vector<std::tuple<Pixel, Pixel, Rgb>> drawn;
+  for (const DrawOp& op : step.ops) drawn.emplace_back(op.from, op.to, op.colour);
+  EXPECT_EQ(drawn, (std::vector<std::tuple<Pixel, Pixel, Rgb>>{
+                       {step.ops[0].from, {30, 176}, kChartCurveColour},
+                       {{28, 178}, {33, 173}, colours::kBlack},
+                       {{28, 174}, {33, 179}, colours::kBlack},
+                       {{30, 279}, {30, 176}, step.ops[3].colour}}));
 
   // After channel 14 the sweep starts again from the origin.
   for (int channel = 2; channel <= 14; ++channel)
