@@ -7,26 +7,29 @@
 namespace quoril {
 namespace {
 
+// The first and the last kPart of `size` bytes, which together cover them
+// all when kPart <= size <= 2 * kPart.
+template <std::size_t kPart>
+inline void CopyEnds(std::uint8_t* to, const std::uint8_t* from, std::size_t size) {
+  std::memcpy(to, from, kPart);
+  std::memcpy(to + size - kPart, from + size - kPart, kPart);
+}
+
 // The first `size` bytes of a buffer, at most a window. The bytes beyond are
-// left as they are: the writer clears them. Two overlapping copies of a fixed
-// size, not a call to memcpy, since this runs for every request.
+// left as they are: the writer clears them. Copies of a fixed size, not a
+// call to memcpy, since this runs for every request.
 inline void CopyWindow(RecordEvent::Window& to, const std::uint8_t* from, std::size_t size) {
   static_assert(recording::kAnswerWindow == 32);
-  std::uint8_t* const out = to.data();
-  const auto pair = [&]<std::size_t kPart>() {
-    std::memcpy(out, from, kPart);
-    std::memcpy(out + size - kPart, from + size - kPart, kPart);
-  };
   if (size >= 16) {
-    pair.template operator()<16>();
+    CopyEnds<16>(to.data(), from, size);
   } else if (size >= 8) {
-    pair.template operator()<8>();
+    CopyEnds<8>(to.data(), from, size);
   } else if (size >= 4) {
-    pair.template operator()<4>();
+    CopyEnds<4>(to.data(), from, size);
   } else if (size > 0) {
-    out[0] = from[0];
-    out[size / 2] = from[size / 2];
-    out[size - 1] = from[size - 1];
+    to[0] = from[0];
+    to[size / 2] = from[size / 2];
+    to[size - 1] = from[size - 1];
   }
 }
 
