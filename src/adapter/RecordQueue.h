@@ -39,7 +39,8 @@ struct alignas(64) RecordEvent {
   Kind kind = Kind::kRequest;
 
   // Bytes of the windows the request's buffer has.
-  std::size_t Size() const {
+  std::size_t Size() const { return SizeFor(request); }
+  static std::size_t SizeFor(const NdisRequest& request) {
     return request.buffer ? std::min<std::size_t>(request.length, recording::kAnswerWindow) : 0;
   }
 };

@@ -33,6 +33,15 @@ inline void CopyWindow(RecordEvent::Window& to, const std::uint8_t* from, std::s
   }
 }
 
+// The same for a buffer the program has just written its header to: a
+// wide read across those fresh small writes would wait until they reach the
+// cache, so the header's four bytes are read on their own.
+inline void CopySentWindow(RecordEvent::Window& to, const std::uint8_t* from, std::size_t size) {
+  if (size < 20) return CopyWindow(to, from, size);
+  std::memcpy(to.data(), from, 4);
+  CopyEnds<16>(to.data() + 4, from + 4, size - 4);
+}
+
 void AppendQuoted(std::string& out, std::string_view text) {
   static constexpr char kDigits[] = "0123456789abcdef";
   out += '"';
@@ -92,22 +101,25 @@ void RecordingNdisLibrary::Finish() {
 }
 
 // Only what the writer cannot see later is taken here: the request, the
-// times and the buffer's first bytes before and after.
+// times and the buffer's first bytes before and after. The request is read
+// after the call, when the program's writes to it have long reached the
+// cache; read before, its fields would wait for them.
 std::uint32_t RecordingNdisLibrary::MakeNdisRequest(AdapterHandle adapter,
                                                     const NdisRequest& request,
                                                     CompletionRecord& completion, int wait) {
   if (!recording_) return inner_->MakeNdisRequest(adapter, request, completion, wait);
   RecordEvent& event = queue_.Next();
-  event.request = request;
-  const std::size_t size = event.Size();
-  CopyWindow(event.before, request.buffer, size);
+  const std::uint8_t* const buffer = request.buffer;
+  const std::size_t size = RecordEvent::SizeFor(request);
+  CopySentWindow(event.before, buffer, size);
   const Millis start = clock_.Now();
   const std::uint32_t status = inner_->MakeNdisRequest(adapter, request, completion, wait);
   const Millis end = clock_.Now();
-  CopyWindow(event.after, request.buffer, size);
+  event.request = request;
   event.status = status;
   event.time = Since(start);
   event.duration = static_cast<std::uint32_t>((end - start).count());
+  CopyWindow(event.after, buffer, size);
   queue_.Publish();
   return status;
 }
