@@ -37,9 +37,10 @@ inline void CopyWindow(RecordEvent::Window& to, const std::uint8_t* from, std::s
 // wide read across those fresh small writes would wait until they reach the
 // cache, so the header's four bytes are read on their own.
 inline void CopySentWindow(RecordEvent::Window& to, const std::uint8_t* from, std::size_t size) {
-  if (size < 20) return CopyWindow(to, from, size);
-  std::memcpy(to.data(), from, 4);
-  CopyEnds<16>(to.data() + 4, from + 4, size - 4);
+  constexpr std::size_t kHeader = 4;
+  if (size < kHeader + 16) return CopyWindow(to, from, size);
+  std::memcpy(to.data(), from, kHeader);
+  CopyEnds<16>(to.data() + kHeader, from + kHeader, size - kHeader);
 }
 
 void AppendQuoted(std::string& out, std::string_view text) {
