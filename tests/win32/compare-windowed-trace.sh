@@ -11,13 +11,14 @@
 set -euo pipefail
 native=$1 windows=$2
 wine=${WINE:-wine}
+source "$(dirname "$0")/wine-path.sh"
 span_ms=4150
 least=$((12 + 3 * 14))  # the card's opening, then three polls
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-"$wine" "$windows" --simulate --quit-after=$span_ms \
-  --trace="$("$wine" winepath -w "$work/windows.trace" | tr -d '\r')"
+windows_trace=$(wine_path -w "$work/windows.trace")
+"$wine" "$windows" --simulate --quit-after=$span_ms --trace="$windows_trace"
 QT_QPA_PLATFORM=offscreen "$native" --simulate --quit-after=$span_ms \
   --trace="$work/native.trace" 2>/dev/null
 

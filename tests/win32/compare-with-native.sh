@@ -13,6 +13,7 @@
 # "Can not find the PC card WLAN" (why its library can reach no card).
 set -euo pipefail
 wine=${WINE:-wine}
+source "$(dirname "$0")/wine-path.sh"
 native=$1 windows=$2 library=$3 scenario=$4
 shift 4
 
@@ -36,15 +37,12 @@ if [ -n "${EXPECTED_CAUSE:-}" ]; then
 fi
 echo "exit status $native_status" >>"$work/native.err"
 
-set +e
-if [ "$library" = none ]; then
-  winepath=""
-else
-  winepath=$("$wine" winepath -w "$library" | tr -d '\r')
-fi
+winepath=""
+[ "$library" = none ] || winepath=$(wine_path -w "$library")
 case "$scenario" in
-  /*) scenario=$("$wine" winepath -w "$scenario" | tr -d '\r') ;;
+  /*) scenario=$(wine_path -w "$scenario") ;;
 esac
+set +e
 WINEPATH="$winepath" QUORIL_STANDIN_SCENARIO="$scenario" \
   "$wine" "$windows" "$@" >"$work/windows.out" 2>"$work/windows.err"
 echo "exit status $?" >>"$work/windows.err"

@@ -11,6 +11,7 @@
 # WINE names the loader (64-bit Wine for the 64-bit build).
 set -euo pipefail
 wine=${WINE:-wine}
+source "$(dirname "$0")/wine-path.sh"
 setup=$1 standin=$2
 shift 2
 
@@ -32,7 +33,7 @@ shortcuts() { find "$drive_c" -name 'WLAN Quoril.lnk' 2>/dev/null; }
 
 "$wine" "$setup" /S || fail "the silent install failed"
 location=$(reg_value "$uninstall_key" InstallLocation) || fail "no uninstall registration"
-folder=$("$wine" winepath -u "$location" | tr -d '\r')
+folder=$(wine_path -u "$location")
 for program in "$@"; do
   [ -f "$folder/$program" ] || fail "$program is not installed in $location"
 done

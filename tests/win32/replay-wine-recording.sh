@@ -11,14 +11,17 @@ set -euo pipefail
 native=$1 windows=$2 library=$3 scenario=$4
 shift 4
 wine=${WINE:-wine}
+source "$(dirname "$0")/wine-path.sh"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 recording="$work/session.json"
+windows_library=$(wine_path -w "$library")
+windows_recording=$(wine_path -w "$recording")
 
 set +e
-WINEPATH="$("$wine" winepath -w "$library" | tr -d '\r')" QUORIL_STANDIN_SCENARIO="$scenario" \
-  "$wine" "$windows" "$@" --record="$("$wine" winepath -w "$recording" | tr -d '\r')" \
+WINEPATH="$windows_library" QUORIL_STANDIN_SCENARIO="$scenario" \
+  "$wine" "$windows" "$@" --record="$windows_recording" \
   >"$work/windows.out" 2>"$work/windows.err"
 echo "exit status $?" >>"$work/windows.err"
 "$native" "$@" --simulate="$recording" >"$work/native.out" 2>"$work/native.err"
