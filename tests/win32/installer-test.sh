@@ -19,6 +19,8 @@ fail() {
   echo "installer: $*" >&2
   exit 1
 }
+# A step that fails without a word of its own still names itself.
+trap 'echo "installer: failed at line $LINENO: $BASH_COMMAND" >&2' ERR
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\WLAN Quoril'
 # A value of its own beside the programs' settings, which other tests read.
 settings_key='HKCU\Software\WLAN Quoril'
